@@ -1,0 +1,7 @@
+#include "app/project.h"
+#include "app/start.h"
+
+int main(int argc, char** argv)
+{
+    return app::run(argc, argv, app::kProject);
+}

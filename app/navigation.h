@@ -1,0 +1,95 @@
+#pragma once
+// How the user moves between windows: each navigating menu item or button runs a short, fixed
+// list of steps, each showing, hiding or unloading one window, in the order the table gives.
+
+#include <array>
+#include <string_view>
+
+#include "app/project.h"
+#include "ui/checks.h"
+
+namespace ui {
+class Form;
+}
+
+namespace app {
+
+class WindowRegistry;
+
+enum class Action { None, Show, Hide, UnloadThis };
+
+struct Step {
+    Action action = Action::None;
+    std::string_view window;  // for Show and Hide
+};
+
+struct NavigationRow {
+    std::string_view window;
+    std::string_view control;
+    std::string_view handler;  // the name users of the designer know it by
+    std::array<Step, 3> steps;
+};
+
+inline constexpr Step show(std::string_view window) { return {Action::Show, window}; }
+inline constexpr Step hide(std::string_view window) { return {Action::Hide, window}; }
+inline constexpr Step unloadThis{Action::UnloadThis, {}};
+
+// clang-format off
+inline constexpr NavigationRow kNavigation[] = {
+    // window   control     handler            steps, in order
+    {"Form1", "Sport",    "Sport_Click",    {show("Form1"), hide("Form3")}},
+    {"Form1", "lottery",  "lottery_Click",  {show("Form3"), hide("Form1")}},
+    {"Form1", "mAbout",   "mAbout_Click",   {show("Form2")}},
+    {"Form1", "Command2", "Command2_Click", {unloadThis}},
+    {"Form1", "mExit",    "mExit_Click",    {unloadThis}},  // an Exit item that did nothing would be a fault
+    {"Form3", "sport",    "Sport_Click",    {hide("Form3"), show("Form1")}},
+    {"Form3", "lottery",  "lottery_Click",  {show("Form3"), hide("Form1")}},
+    {"Form3", "about",    "about_Click",    {show("Form2")}},
+    {"Form3", "Command2", "Command2_Click", {unloadThis}},
+    {"Form3", "exit",     "exit_Click",     {unloadThis}},
+    {"Form2", "Command1", "Command1_Click", {hide("Form3"), hide("Form2"), show("Form1")}},
+    {"Form2", "Command2", "Command2_Click", {hide("Form1"), hide("Form2"), show("Form3")}},
+};
+// clang-format on
+
+// Runs one row's steps against the registry; form is the window whose control was clicked.
+void navigate(const NavigationRow& row, ui::Form& form, WindowRegistry& registry);
+
+// Binds every row of the table that belongs to this freshly built window.
+void bindNavigation(ui::Form& form, WindowRegistry& registry);
+
+constexpr const ui::WindowDef* findWindow(std::string_view name)
+{
+    for (const ui::WindowDef* window : kProject.windows) {
+        if (window->name == name)
+            return window;
+    }
+    return nullptr;
+}
+
+constexpr bool checkNavigation()
+{
+    for (const NavigationRow& row : kNavigation) {
+        const ui::WindowDef* window = findWindow(row.window);
+        if (window == nullptr)
+            ui::definitionError("a navigation row names a window the project does not have");
+        if (!ui::isClickable(*window, row.control))
+            ui::definitionError("a navigation row names a control its window does not have");
+        for (const ui::ClickBinding& own : window->handlers) {
+            if (own.control == row.control)
+                ui::definitionError("a control has both its own handler and navigation steps");
+        }
+        for (const NavigationRow& other : kNavigation) {
+            if (&other != &row && other.window == row.window && other.control == row.control)
+                ui::definitionError("a control has two navigation rows");
+        }
+        for (const Step& step : row.steps) {
+            if ((step.action == Action::Show || step.action == Action::Hide) && findWindow(step.window) == nullptr)
+                ui::definitionError("a navigation step names a window the project does not have");
+        }
+    }
+    return true;
+}
+static_assert(checkNavigation());
+
+}  // namespace app

@@ -1,0 +1,36 @@
+#include "ui/application.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+
+namespace ui {
+
+Application::Application(int& argc, char** argv)
+    : application_(std::make_unique<QApplication>(argc, argv))
+{
+}
+
+Application::~Application() = default;
+
+std::string Application::displayProblem()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    const auto isSet = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    if (isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
+        return {};
+    return "Yarno needs a graphical display, and none was found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+           "To play on a machine without one, either:\n"
+           "  - run it under a virtual X server:  xvfb-run -a yarno\n"
+           "    (Debian package xvfb; take a screenshot with xwd or import), or\n"
+           "  - serve it over VNC:  QT_QPA_PLATFORM=vnc:size=1024x768 yarno\n"
+           "    and connect a VNC viewer to port 5900 of this machine.\n";
+#else
+    return {};
+#endif
+}
+
+}  // namespace ui

@@ -1,0 +1,26 @@
+#pragma once
+// The process's Qt application object, kept behind ui/ so nothing above it sees Qt Widgets.
+
+#include <memory>
+#include <string>
+
+class QApplication;
+
+namespace ui {
+
+class Application {
+public:
+    Application(int& argc, char** argv);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Empty when windows can be shown; otherwise a message telling the user what is missing and
+    // how to see the program anyway. Qt's own message for this case helps nobody.
+    static std::string displayProblem();
+
+private:
+    std::unique_ptr<QApplication> application_;
+};
+
+}  // namespace ui

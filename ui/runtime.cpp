@@ -1,0 +1,128 @@
+#include "ui/runtime.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+
+#include <algorithm>
+
+#include "ui/form.h"
+#include "ui/run_time_error.h"
+#include "ui/window_font.h"
+
+namespace ui {
+
+namespace {
+
+QString qstr(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+Runtime::Runtime(std::string_view appTitle, std::string_view iconPath)
+    : appTitle_(qstr(appTitle))
+{
+    // The run ends when no window is left, which Qt's last-window-closed rule does not see:
+    // hidden windows count as closed to Qt.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installWindowFont();
+    if (!iconPath.empty())
+        QApplication::setWindowIcon(QIcon(qstr(iconPath)));
+}
+
+Runtime::~Runtime()
+{
+    for (auto& form : loaded_)
+        form->setUnloadListener({});
+    loaded_.clear();
+    unloaded_.clear();
+}
+
+Form& Runtime::build(const WindowDef& definition)
+{
+    loaded_.push_back(std::make_unique<Form>(*this, definition));
+    return *loaded_.back();
+}
+
+void Runtime::messageBox(std::string_view prompt)
+{
+    QMessageBox box(QMessageBox::NoIcon, appTitle_, qstr(prompt), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void Runtime::deliver(Form& form, const std::function<void(Form&)>& handler)
+{
+    if (exitStatus_)
+        return;  // the run has ended; nothing more is delivered
+    ++deliveryDepth_;
+    bool failed = false;
+    try {
+        handler(form);
+    } catch (const RunTimeError& error) {
+        failed = true;
+        reportRunTimeError(error);
+    }
+    --deliveryDepth_;
+    if (deliveryDepth_ > 0)
+        return;
+    if (!failed) {
+        // A run with windows loaded but none on screen could never be ended by the user.
+        const bool anyVisible = std::any_of(loaded_.begin(), loaded_.end(),
+                                            [](const auto& loaded) { return loaded->isVisible(); });
+        if (!anyVisible)
+            endRun(0);
+    }
+    collectUnloaded();
+}
+
+void Runtime::reportRunTimeError(const RunTimeError& error)
+{
+    QMessageBox box(QMessageBox::Critical, appTitle_,
+                    QStringLiteral("Run-time error:\n\n%1").arg(QString::fromStdString(error.what())), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    endRun(1);
+}
+
+int Runtime::exec()
+{
+    if (exitStatus_)
+        return *exitStatus_;
+    const int status = QApplication::exec();
+    return exitStatus_.value_or(status);
+}
+
+void Runtime::endRun(int status)
+{
+    if (exitStatus_)
+        return;
+    exitStatus_ = status;
+    while (!loaded_.empty())
+        loaded_.back()->unload();
+    QApplication::exit(status);
+}
+
+std::size_t Runtime::loadedCount() const
+{
+    return loaded_.size();
+}
+
+void Runtime::collectUnloaded()
+{
+    if (deliveryDepth_ == 0)
+        unloaded_.clear();
+}
+
+void Runtime::retire(Form& form)
+{
+    const auto it = std::find_if(loaded_.begin(), loaded_.end(), [&](const auto& loaded) { return loaded.get() == &form; });
+    if (it == loaded_.end())
+        return;
+    unloaded_.push_back(std::move(*it));
+    loaded_.erase(it);
+}
+
+}  // namespace ui

@@ -1,0 +1,63 @@
+#pragma once
+// The runtime under the program: it builds windows from definitions, delivers their events one
+// at a time, shows message boxes, turns an uncaught run-time error into the error box, and ends
+// the run. Construct one after QApplication, before any Form.
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "ui/definitions.h"
+
+namespace ui {
+
+class Form;
+class RunTimeError;
+
+class Runtime {
+public:
+    // appTitle is the default title of message boxes; iconPath a Qt resource for every window.
+    Runtime(std::string_view appTitle, std::string_view iconPath = {});
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    // A new window, hidden, with every control as its definition gives it.
+    Form& build(const WindowDef& definition);
+
+    // A modal box with a single OK button and no icon; returns when the user dismisses it.
+    void messageBox(std::string_view prompt);
+
+    // Runs one event's handler. A RunTimeError from it becomes the error box and ends the run;
+    // otherwise the run ends once no window is left visible.
+    void deliver(Form& form, const std::function<void(Form&)>& handler);
+
+    // Runs the event loop until the run ends; returns the exit status.
+    int exec();
+    // Unloads every window and ends the run with this status.
+    void endRun(int status);
+    std::optional<int> exitStatus() const { return exitStatus_; }
+
+    std::size_t loadedCount() const;
+    // Destroys the Forms already unloaded. Safe only when no handler is running.
+    void collectUnloaded();
+
+    const QString& appTitle() const { return appTitle_; }
+
+private:
+    friend class Form;
+    void retire(Form& form);
+    void reportRunTimeError(const RunTimeError& error);
+
+    QString appTitle_;
+    std::vector<std::unique_ptr<Form>> loaded_;
+    std::vector<std::unique_ptr<Form>> unloaded_;
+    std::optional<int> exitStatus_;
+    int deliveryDepth_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,16 @@
+#pragma once
+// Fonts: the window font every control uses unless it has its own, and a FontDef as a QFont.
+// Private to ui/.
+
+#include <QFont>
+
+#include "ui/definitions.h"
+
+namespace ui {
+
+// Registers the embedded face and makes it the application's font. Call once, at start.
+void installWindowFont();
+
+QFont fontFor(const FontDef& definition);
+
+}  // namespace ui
