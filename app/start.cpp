@@ -1,11 +1,10 @@
 #include "app/start.h"
 
 #include <cstdio>
+#include <string>
 
-#include "app/navigation.h"
-#include "app/window_registry.h"
+#include "app/session.h"
 #include "ui/application.h"
-#include "ui/runtime.h"
 
 namespace app {
 
@@ -16,11 +15,9 @@ int run(int argc, char** argv, const ProjectRecord& project)
         return 2;
     }
     ui::Application application(argc, argv);
-    ui::Runtime runtime(project.title, kIconPath);
-    WindowRegistry registry(runtime, project.windows);
-    registry.setOnBuilt([&registry](ui::Form& form) { bindNavigation(form, registry); });
-    registry.show(project.startupWindow);
-    return runtime.exec();
+    Session session(project);
+    session.start();
+    return session.runtime().exec();
 }
 
 }  // namespace app

@@ -6,7 +6,7 @@ namespace stories {
 
 void submit(ui::Form& form, const StoryDef& story)
 {
-    for (const SlotRow& row : story.slots)
+    for (const SlotRow& row : story.slotTable)
         form.setCaption(row.slot, form.text(row.answerBox));
     for (const std::string_view label : story.storyLabels)
         form.setVisible(label, true);

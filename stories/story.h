@@ -25,7 +25,7 @@ struct StoryDef {
     std::span<const ui::LabelFor> questions;        // question label and its answer box, in order
     std::span<const std::string_view> storyLabels;  // in ascending label number
     std::string_view closingLine;
-    std::span<const SlotRow> slots;                 // in the order Submit assigns them
+    std::span<const SlotRow> slotTable;                // in the order Submit assigns them
 };
 
 // Fills every slot from its answer box, in table order, then shows the story labels in order and
@@ -48,7 +48,7 @@ constexpr bool isAnswerBox(const StoryDef& story, std::string_view name)
 constexpr int rowsFor(const StoryDef& story, std::string_view slot)
 {
     int rows = 0;
-    for (const SlotRow& row : story.slots)
+    for (const SlotRow& row : story.slotTable)
         rows += row.slot == slot;
     return rows;
 }
@@ -75,7 +75,7 @@ constexpr bool check(const StoryDef& story, const ui::WindowDef& window)
     const ui::ControlDef* closing = ui::findControl(window, story.closingLine);
     if (closing == nullptr || closing->kind != ui::Kind::Label || closing->visible)
         ui::definitionError("the closing line must be a label hidden at start");
-    for (const SlotRow& row : story.slots) {
+    for (const SlotRow& row : story.slotTable) {
         if (!isAnswerBox(story, row.answerBox))
             ui::definitionError("a slot row names a box that answers no question");
         bool listed = false;

@@ -67,9 +67,13 @@ void Form::show()
         if (QWidget* first = window_->firstInTabOrder())
             first->setFocus(Qt::OtherFocusReason);
     }
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    if (window_->isVisible()) {
+        // Showing a window that already shows brings it to the front.
+        window_->raise();
+        window_->activateWindow();
+    } else {
+        window_->show();
+    }
 }
 
 void Form::hide()

@@ -1,0 +1,80 @@
+#include "tests/support/driver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "ui/form.h"
+
+namespace test {
+
+QWidget* control(const ui::Form& form, std::string_view name)
+{
+    return form.widget()->findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+}
+
+void typeAnswers(ui::Form& form, const QStringList& answers)
+{
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        auto* box = static_cast<QLineEdit*>(control(form, "Text" + std::to_string(i + 1)));
+        box->clear();
+        if (answers[i].size() > 200)
+            box->insert(answers[i]);  // what a paste does, without a thousand key events
+        else
+            QTest::keyClicks(box, answers[i]);
+    }
+}
+
+QStringList answers(const ui::Form& form)
+{
+    QStringList texts;
+    for (int i = 1; i <= 6; ++i)
+        texts << static_cast<QLineEdit*>(control(form, "Text" + std::to_string(i)))->text();
+    return texts;
+}
+
+void click(ui::Form& form, std::string_view name)
+{
+    QWidget* widget = control(form, name);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void choose(ui::Form& form, std::string_view menuItem)
+{
+    auto* action = form.widget()->findChild<QAction*>(QString::fromUtf8(menuItem.data(), qsizetype(menuItem.size())));
+    action->trigger();
+}
+
+bool waitActive(const ui::Form& form)
+{
+    return QTest::qWaitForWindowActive(form.widget());
+}
+
+void press(const ui::Form& form, QKeySequence keys)
+{
+    const QKeyCombination combination = keys[0];
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : form.widget();
+    QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+}
+
+QString acceptModalBox(const std::function<void()>& action)
+{
+    auto text = std::make_shared<QString>();
+    QTimer::singleShot(0, [text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    action();
+    return *text;
+}
+
+}  // namespace test

@@ -1,0 +1,150 @@
+// Every window, built from its definition, looks exactly as the definition says: size, border,
+// place on screen, each control's rectangle, caption, font and starting visibility, and every
+// fixed caption fits its label in the shipped font.
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "app/project.h"
+#include "ui/form.h"
+#include "ui/runtime.h"
+#include "ui/twips.h"
+
+namespace {
+
+QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+QRect pixels(const ui::ControlDef& control)
+{
+    return {ui::toPixels(control.left), ui::toPixels(control.top), ui::toPixels(control.width), ui::toPixels(control.height)};
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(const ui::WindowDef*)
+
+class WindowBuildTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ui::Runtime> runtime;
+
+private Q_SLOTS:
+    void init() { runtime = std::make_unique<ui::Runtime>("Yarno v1.2"); }
+    void cleanup()
+    {
+        runtime.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void windowMatchesDefinition_data()
+    {
+        QTest::addColumn<const ui::WindowDef*>("definition");
+        for (const ui::WindowDef* window : app::kProject.windows)
+            QTest::newRow(window->name.data()) << window;
+    }
+    void windowMatchesDefinition()
+    {
+        QFETCH(const ui::WindowDef*, definition);
+        ui::Form& form = runtime->build(*definition);
+        auto* window = static_cast<QMainWindow*>(form.widget());
+        QVERIFY(!window->isVisible());  // built hidden
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+
+        QCOMPARE(window->windowTitle(), qstr(definition->caption));
+        QCOMPARE(window->centralWidget()->size(), QSize(ui::toPixels(definition->width), ui::toPixels(definition->height)));
+        QCOMPARE(window->menuBar()->isVisible(), !definition->menus.empty());
+
+        const bool fixed = definition->border == ui::Border::FixedSingle;
+        QCOMPARE(window->minimumSize() == window->maximumSize(), fixed);
+        QCOMPARE(bool(window->windowFlags() & Qt::WindowMaximizeButtonHint), !fixed);
+        QCOMPARE(bool(window->windowFlags() & Qt::WindowMinimizeButtonHint), !fixed);
+        QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+        const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        // Within a frame's width: the frame's size is not known before the window first shows.
+        QVERIFY2((window->geometry().center() - screenCentre).manhattanLength() <= 8,
+                 qPrintable(QStringLiteral("window at %1,%2 %3x%4").arg(window->x()).arg(window->y()).arg(window->width()).arg(window->height())));
+
+        for (const ui::ControlDef& control : definition->controls) {
+            const QString name = qstr(control.name);
+            QWidget* widget = window->findChild<QWidget*>(name);
+            QVERIFY2(widget != nullptr, qPrintable(name));
+            QCOMPARE(widget->geometry(), pixels(control));
+            QCOMPARE(widget->isVisibleTo(window), control.visible);
+            const QFont expected = control.font ? QFont(qstr(control.font->face)) : QApplication::font();
+            QCOMPARE(widget->font().family(), expected.family());
+            QCOMPARE(widget->font().bold(), control.font != nullptr && control.font->weight >= 700);
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                QCOMPARE(label->text(), qstr(control.caption));
+                QCOMPARE(label->textFormat(), Qt::PlainText);
+                QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                QCOMPARE(button->text(), qstr(control.caption));
+            } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+                QVERIFY(box->text().isEmpty());
+                QVERIFY(box->maxLength() > 1000000);
+            }
+        }
+    }
+
+    void fixedCaptionsFitTheirLabels_data()
+    {
+        QTest::addColumn<const ui::WindowDef*>("definition");
+        QTest::addColumn<QString>("label");
+        for (const ui::WindowDef* window : app::kProject.windows) {
+            for (const ui::ControlDef& control : window->controls) {
+                if (control.kind == ui::Kind::Label && control.caption != control.name)
+                    QTest::addRow("%s.%s", window->name.data(), control.name.data()) << window << qstr(control.name);
+            }
+        }
+    }
+    void fixedCaptionsFitTheirLabels()
+    {
+        QFETCH(const ui::WindowDef*, definition);
+        QFETCH(QString, label);
+        ui::Form& form = runtime->build(*definition);
+        const auto* widget = form.widget()->findChild<QLabel*>(label);
+        const QFontMetrics metrics(widget->font());
+        // Every word must fit the width, and the wrapped text the height: nothing may be cut off.
+        const QRect needed = metrics.boundingRect(QRect(0, 0, widget->width(), 100000),
+                                                  Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, widget->text());
+        QVERIFY2(needed.width() <= widget->width(),
+                 qPrintable(QStringLiteral("%1 needs %2 px of %3").arg(widget->text()).arg(needed.width()).arg(widget->width())));
+        // A word is readable when its line's baseline lies inside the label; like the original
+        // windows, a last line may lose the tips of its descenders.
+        const int lines = needed.height() / metrics.lineSpacing();
+        const int lastBaseline = (lines - 1) * metrics.lineSpacing() + metrics.ascent();
+        QVERIFY2(lastBaseline <= widget->height(),
+                 qPrintable(QStringLiteral("%1 needs %2 lines in %3 px").arg(widget->text()).arg(lines).arg(widget->height())));
+        if (widget->height() <= ui::toPixels(255))
+            QCOMPARE(lines, 1);
+    }
+
+    void shippedFontIsTheWindowFont()
+    {
+        QCOMPARE(QApplication::font().family(), QStringLiteral("MS Sans Serif"));
+        QVERIFY(QFontInfo(QApplication::font()).exactMatch() || QFontInfo(QApplication::font()).family() == QStringLiteral("MS Sans Serif"));
+    }
+
+    void sizableWindowKeepsControlsInPlace()
+    {
+        ui::Form& form = runtime->build(stories::lottery::kWindow);
+        form.show();
+        auto* window = form.widget();
+        const QRect before = window->findChild<QWidget*>(QStringLiteral("Label12"))->geometry();
+        window->showMaximized();
+        window->resize(1200, 900);
+        QTest::qWait(10);
+        QCOMPARE(window->findChild<QWidget*>(QStringLiteral("Label12"))->geometry(), before);
+        QCOMPARE(window->findChild<QWidget*>(QStringLiteral("Command2"))->geometry(), QRect(208, 168, 121, 57));
+    }
+};
+
+QTEST_MAIN(WindowBuildTest)
+#include "test_window_build.moc"
