@@ -58,33 +58,42 @@ void navigate(const NavigationRow& row, ui::Form& form, WindowRegistry& registry
 // Binds every row of the table that belongs to this freshly built window.
 void bindNavigation(ui::Form& form, WindowRegistry& registry);
 
-constexpr const ui::WindowDef* findWindow(std::string_view name)
+constexpr bool hasWindow(std::string_view name)
 {
     for (const ui::WindowDef* window : kProject.windows) {
         if (window->name == name)
-            return window;
+            return true;
     }
-    return nullptr;
+    return false;
+}
+
+constexpr const ui::WindowDef& windowNamed(std::string_view name)
+{
+    for (const ui::WindowDef* window : kProject.windows) {
+        if (window->name == name)
+            return *window;
+    }
+    ui::definitionError("the project has no such window");
+    return *kProject.windows[0];
 }
 
 constexpr bool checkNavigation()
 {
-    for (const NavigationRow& row : kNavigation) {
-        const ui::WindowDef* window = findWindow(row.window);
-        if (window == nullptr)
-            ui::definitionError("a navigation row names a window the project does not have");
-        if (!ui::isClickable(*window, row.control))
+    for (std::size_t i = 0; i < std::size(kNavigation); ++i) {
+        const NavigationRow& row = kNavigation[i];
+        const ui::WindowDef& window = windowNamed(row.window);
+        if (!ui::isClickable(window, row.control))
             ui::definitionError("a navigation row names a control its window does not have");
-        for (const ui::ClickBinding& own : window->handlers) {
+        for (const ui::ClickBinding& own : window.handlers) {
             if (own.control == row.control)
                 ui::definitionError("a control has both its own handler and navigation steps");
         }
-        for (const NavigationRow& other : kNavigation) {
-            if (&other != &row && other.window == row.window && other.control == row.control)
+        for (std::size_t j = 0; j < i; ++j) {
+            if (kNavigation[j].window == row.window && kNavigation[j].control == row.control)
                 ui::definitionError("a control has two navigation rows");
         }
         for (const Step& step : row.steps) {
-            if ((step.action == Action::Show || step.action == Action::Hide) && findWindow(step.window) == nullptr)
+            if ((step.action == Action::Show || step.action == Action::Hide) && !hasWindow(step.window))
                 ui::definitionError("a navigation step names a window the project does not have");
         }
     }

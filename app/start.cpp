@@ -14,7 +14,7 @@ int run(int argc, char** argv, const ProjectRecord& project)
         std::fputs(problem.c_str(), stderr);
         return 2;
     }
-    ui::Application application(argc, argv);
+    ui::Application application(argc, argv, kDesktopFileName);
     Session session(project);
     session.start();
     return session.runtime().exec();

@@ -56,24 +56,24 @@ constexpr int rowsFor(const StoryDef& story, std::string_view slot)
 // Holds a story against the window it runs in: use as static_assert(stories::check(story, window)).
 constexpr bool check(const StoryDef& story, const ui::WindowDef& window)
 {
+    const auto isLabel = [&window](std::string_view name, bool visibleAtStart) {
+        const std::size_t i = ui::indexOfControl(window, name);
+        return i != ui::kNotFound && window.controls[i].kind == ui::Kind::Label && window.controls[i].visible == visibleAtStart;
+    };
     for (const ui::LabelFor& question : story.questions) {
-        const ui::ControlDef* label = ui::findControl(window, question.label);
-        const ui::ControlDef* box = ui::findControl(window, question.control);
-        if (label == nullptr || label->kind != ui::Kind::Label || !label->visible)
+        if (!isLabel(question.label, true))
             ui::definitionError("a question must be a visible label");
-        if (box == nullptr || box->kind != ui::Kind::TextBox)
+        if (!ui::hasControl(window, question.control, ui::Kind::TextBox))
             ui::definitionError("an answer box must be a text box");
     }
     for (const std::string_view name : story.storyLabels) {
-        const ui::ControlDef* label = ui::findControl(window, name);
-        if (label == nullptr || label->kind != ui::Kind::Label || label->visible)
+        if (!isLabel(name, false))
             ui::definitionError("a story label must be a label hidden at start");
-        const bool isSlot = label->caption == label->name;
+        const bool isSlot = window.controls[ui::indexOfControl(window, name)].caption == name;
         if (rowsFor(story, name) != (isSlot ? 1 : 0))
             ui::definitionError("every slot, and only a slot, has exactly one row in the slot table");
     }
-    const ui::ControlDef* closing = ui::findControl(window, story.closingLine);
-    if (closing == nullptr || closing->kind != ui::Kind::Label || closing->visible)
+    if (!isLabel(story.closingLine, false))
         ui::definitionError("the closing line must be a label hidden at start");
     for (const SlotRow& row : story.slotTable) {
         if (!isAnswerBox(story, row.answerBox))

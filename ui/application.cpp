@@ -6,9 +6,10 @@
 
 namespace ui {
 
-Application::Application(int& argc, char** argv)
+Application::Application(int& argc, char** argv, std::string_view desktopFileName)
     : application_(std::make_unique<QApplication>(argc, argv))
 {
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopFileName.data(), qsizetype(desktopFileName.size())));
 }
 
 Application::~Application() = default;

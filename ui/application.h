@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QApplication;
 
@@ -10,7 +11,8 @@ namespace ui {
 
 class Application {
 public:
-    Application(int& argc, char** argv);
+    // desktopFileName names the installed .desktop entry, so desktops can match window and icon.
+    Application(int& argc, char** argv, std::string_view desktopFileName);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;

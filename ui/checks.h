@@ -2,6 +2,8 @@
 // Compile-time checks of window definitions. Use as static_assert(ui::check(kSomeWindow)).
 // A broken definition stops the build at the definitionError() call that names what is wrong.
 
+#include <cstddef>
+
 #include "ui/definitions.h"
 
 namespace ui {
@@ -9,29 +11,39 @@ namespace ui {
 // Deliberately not constexpr: reaching it during constant evaluation is the compile error.
 void definitionError(const char* why);
 
-constexpr const ControlDef* findControl(const WindowDef& window, std::string_view name)
+// Indices rather than pointers throughout: GCC's sanitizer instrumentation cannot evaluate
+// pointer comparisons at compile time.
+inline constexpr std::size_t kNotFound = std::size_t(-1);
+
+constexpr std::size_t indexOfControl(const WindowDef& window, std::string_view name)
 {
-    for (const ControlDef& control : window.controls) {
-        if (control.name == name)
-            return &control;
+    for (std::size_t i = 0; i < window.controls.size(); ++i) {
+        if (window.controls[i].name == name)
+            return i;
     }
-    return nullptr;
+    return kNotFound;
 }
 
-constexpr const MenuItemDef* findMenuItem(const WindowDef& window, std::string_view name)
+constexpr bool hasControl(const WindowDef& window, std::string_view name, Kind kind)
+{
+    const std::size_t i = indexOfControl(window, name);
+    return i != kNotFound && window.controls[i].kind == kind;
+}
+
+constexpr bool hasMenuItem(const WindowDef& window, std::string_view name)
 {
     for (const MenuDef& menu : window.menus) {
         for (const MenuItemDef& item : menu.items) {
             if (item.name == name)
-                return &item;
+                return true;
         }
     }
-    return nullptr;
+    return false;
 }
 
 constexpr bool isClickable(const WindowDef& window, std::string_view name)
 {
-    return findControl(window, name) != nullptr || findMenuItem(window, name) != nullptr;
+    return indexOfControl(window, name) != kNotFound || hasMenuItem(window, name);
 }
 
 constexpr int countNamed(const WindowDef& window, std::string_view name)
@@ -53,7 +65,8 @@ constexpr bool check(const WindowDef& window)
 {
     if (window.name.empty() || window.width <= 0 || window.height <= 0)
         definitionError("a window needs a name and a client size");
-    for (const ControlDef& control : window.controls) {
+    for (std::size_t i = 0; i < window.controls.size(); ++i) {
+        const ControlDef& control = window.controls[i];
         if (control.name.empty())
             definitionError("a control has no name");
         if (countNamed(window, control.name) != 1)
@@ -61,8 +74,8 @@ constexpr bool check(const WindowDef& window)
         if (!fitsInt16(control.left) || !fitsInt16(control.top) || !fitsInt16(control.width)
             || !fitsInt16(control.height) || control.width < 0 || control.height < 0)
             definitionError("a control's rectangle is out of range");
-        for (const ControlDef& other : window.controls) {
-            if (&other != &control && other.tabIndex == control.tabIndex)
+        for (std::size_t j = 0; j < i; ++j) {
+            if (window.controls[j].tabIndex == control.tabIndex)
                 definitionError("two controls share a tab index");
         }
         if (control.kind == Kind::TextBox && control.font != nullptr)
@@ -78,20 +91,20 @@ constexpr bool check(const WindowDef& window)
                 definitionError("a menu item's shortcut is not in the shortcut list");
         }
     }
-    for (const ClickBinding& binding : window.handlers) {
+    for (std::size_t i = 0; i < window.handlers.size(); ++i) {
+        const ClickBinding& binding = window.handlers[i];
         if (!isClickable(window, binding.control))
             definitionError("a handler is bound to a control the window does not have");
         if (binding.handler == nullptr)
             definitionError("a click binding has no handler");
-        for (const ClickBinding& other : window.handlers) {
-            if (&other != &binding && other.control == binding.control)
+        for (std::size_t j = 0; j < i; ++j) {
+            if (window.handlers[j].control == binding.control)
                 definitionError("a control has two click handlers");
         }
     }
     for (const LabelFor& pair : window.labels) {
-        const ControlDef* label = findControl(window, pair.label);
-        const ControlDef* target = findControl(window, pair.control);
-        if (label == nullptr || label->kind != Kind::Label || target == nullptr || target->kind == Kind::Label)
+        if (!hasControl(window, pair.label, Kind::Label) || indexOfControl(window, pair.control) == kNotFound
+            || hasControl(window, pair.control, Kind::Label))
             definitionError("a describing label must be a label of the window and name one of its inputs");
     }
     return true;
