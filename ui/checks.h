@@ -95,8 +95,6 @@ constexpr bool check(const WindowDef& window)
         const ClickBinding& binding = window.handlers[i];
         if (!isClickable(window, binding.control))
             definitionError("a handler is bound to a control the window does not have");
-        if (binding.handler == nullptr)
-            definitionError("a click binding has no handler");
         for (std::size_t j = 0; j < i; ++j) {
             if (window.handlers[j].control == binding.control)
                 definitionError("a control has two click handlers");

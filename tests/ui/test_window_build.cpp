@@ -2,6 +2,7 @@
 // place on screen, each control's rectangle, caption, font and starting visibility, and every
 // fixed caption fits its label in the shipped font.
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -124,6 +125,32 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 needs %2 lines in %3 px").arg(widget->text()).arg(lines).arg(widget->height())));
         if (widget->height() <= ui::toPixels(255))
             QCOMPARE(lines, 1);
+    }
+
+    void assistiveTechnologySeesEveryControl_data()
+    {
+        QTest::addColumn<const ui::WindowDef*>("definition");
+        for (const ui::WindowDef* window : app::kProject.windows)
+            QTest::newRow(window->name.data()) << window;
+    }
+    void assistiveTechnologySeesEveryControl()
+    {
+        QFETCH(const ui::WindowDef*, definition);
+        ui::Form& form = runtime->build(*definition);
+        form.show();
+        for (const ui::ControlDef& control : definition->controls) {
+            QWidget* widget = form.widget()->findChild<QWidget*>(qstr(control.name));
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(accessible != nullptr);
+            if (control.kind != ui::Kind::TextBox)
+                QCOMPARE(accessible->text(QAccessible::Name), qstr(control.caption).remove(QLatin1Char('&')));
+        }
+        // Each answer box is announced by its question.
+        for (const ui::LabelFor& pair : definition->labels) {
+            QWidget* box = form.widget()->findChild<QWidget*>(qstr(pair.control));
+            const auto* question = form.widget()->findChild<QLabel*>(qstr(pair.label));
+            QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), question->text());
+        }
     }
 
     void shippedFontIsTheWindowFont()
