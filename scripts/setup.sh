@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian or Ubuntu packages that Yarno needs and that this machine lacks.
-# Asks apt for nothing when everything is already there.
+# Installs the Debian or Ubuntu packages that Yarno needs and that this machine lacks, plus any
+# named on the command line. Asks apt for nothing when everything is already there.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$here/packages.txt")
+wanted+=("$@")
 missing=()
 for package in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
