@@ -103,14 +103,14 @@ void Form::bindClick(std::string_view name, std::function<void(Form&)> handler)
     const std::size_t index = clickHandlers_.size();
     clickHandlers_.push_back(std::move(handler));
     if (QAction* action = window_->menuItem(name)) {
-        QObject::connect(action, &QAction::triggered, window_.get(), [this, index] { deliverClick(index); });
+        QObject::connect(action, &QAction::triggered, &connections_, [this, index] { deliverClick(index); });
         return;
     }
     QWidget* widget = control("Click", name);
     if (auto* button = qobject_cast<QPushButton*>(widget))
-        QObject::connect(button, &QPushButton::clicked, window_.get(), [this, index] { deliverClick(index); });
+        QObject::connect(button, &QPushButton::clicked, &connections_, [this, index] { deliverClick(index); });
     else if (auto* label = qobject_cast<Label*>(widget))
-        label->setClickHandler([this, index] { deliverClick(index); });
+        QObject::connect(label, &Label::clicked, &connections_, [this, index] { deliverClick(index); });
     else
         fail("Click", name, "a text box has no Click");
 }

@@ -5,6 +5,7 @@
 // The runtime owns every Form. An unloaded Form stays valid (but unusable) until the event that
 // unloaded it has been fully delivered, so a handler's Form& never dangles mid-handler.
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -63,6 +64,9 @@ private:
     Runtime& runtime_;
     const WindowDef& definition_;
     std::unique_ptr<FormWindow> window_;
+    // The context of every click connection: they end with this Form, not with its window, which
+    // an unload leaves to Qt to delete later.
+    QObject connections_;
     std::vector<std::function<void(Form&)>> clickHandlers_;
     std::function<void(Form&)> unloadListener_;
     bool shownBefore_ = false;

@@ -25,8 +25,8 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     const bool clicked = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
-    if (clicked && clickHandler_)
-        clickHandler_();
+    if (clicked)
+        Q_EMIT this->clicked();
 }
 
 }  // namespace ui

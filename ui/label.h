@@ -1,10 +1,8 @@
 #pragma once
 // A label that draws its caption as plain text, wraps it at word boundaries inside its fixed
-// rectangle, and can report a click. Private to ui/.
+// rectangle, and reports a click. Private to ui/.
 
 #include <QLabel>
-
-#include <functional>
 
 namespace ui {
 
@@ -14,14 +12,14 @@ class Label final : public QLabel {
 public:
     Label(const QString& caption, QWidget* parent);
 
-    void setClickHandler(std::function<void()> handler) { clickHandler_ = std::move(handler); }
+Q_SIGNALS:
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    std::function<void()> clickHandler_;
     bool pressed_ = false;
 };
 

@@ -38,6 +38,8 @@ Runtime::~Runtime()
         form->setUnloadListener({});
     loaded_.clear();
     unloaded_.clear();
+    // Unloaded windows wait for the event loop to delete them; the loop has ended.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 Form& Runtime::build(const WindowDef& definition)
