@@ -1,0 +1,164 @@
+// A failing step inside a handler, delivered the way a real click is: the error box names what
+// failed, the run ends with status 1 and every window goes, and what the handler did before the
+// failure is not undone.
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <iterator>
+#include <memory>
+
+#include "app/project.h"
+#include "app/session.h"
+#include "tests/app/steps.h"
+#include "tests/support/driver.h"
+#include "ui/form.h"
+#include "ui/runtime.h"
+
+namespace {
+
+app::WindowRegistry* registry = nullptr;  // for handlers that reach other windows
+
+void captionOfMissingLabel(ui::Form& form)
+{
+    form.setCaption("Label1", QStringLiteral("done"));
+    form.setCaption("Label99", QStringLiteral("never"));
+}
+
+void textOfALabel(ui::Form& form)
+{
+    form.setCaption("Label1", QStringLiteral("done"));
+    form.setCaption("Label1", form.text("Label1"));
+}
+
+void captionOfATextBox(ui::Form& form)
+{
+    form.setCaption("Label1", QStringLiteral("done"));
+    form.setCaption("Text1", QStringLiteral("never"));
+}
+
+void missingWindowAfterAbout(ui::Form& form)
+{
+    form.setCaption("Label1", QStringLiteral("done"));
+    registry->show("Form2");
+    registry->show("Form4");
+}
+
+// clang-format off
+constexpr ui::ControlDef kControls[] = {
+    {"Label1",   ui::Kind::Label,   "Label1", 120, 120,  2400, 255, 0, true},
+    {"Text1",    ui::Kind::TextBox, "",       120, 480,  2400, 375, 1, true},
+    {"Command1", ui::Kind::Button,  "One",    120, 960,  2400, 375, 2, true},
+    {"Command2", ui::Kind::Button,  "Two",    120, 1440, 2400, 375, 3, true},
+    {"Command3", ui::Kind::Button,  "Three",  120, 1920, 2400, 375, 4, true},
+    {"Command4", ui::Kind::Button,  "Four",   120, 2400, 2400, 375, 5, true},
+};
+constexpr ui::ClickBinding kHandlers[] = {
+    {"Command1", &captionOfMissingLabel},
+    {"Command2", &textOfALabel},
+    {"Command3", &captionOfATextBox},
+    {"Command4", &missingWindowAfterAbout},
+};
+// clang-format on
+
+constexpr ui::WindowDef kBroken{
+    .name = "Form9",
+    .caption = "Broken",
+    .width = 2700,
+    .height = 3000,
+    .border = ui::Border::FixedSingle,
+    .controls = kControls,
+    .handlers = kHandlers,
+};
+
+struct SeenWhileShown {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString label;    // Label1 of the broken window
+    QString windows;  // the registry's windows
+};
+
+}  // namespace
+
+class RunTimeErrorTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<app::Session> session;
+
+private Q_SLOTS:
+    void init()
+    {
+        test::clearQuitLatch();
+        session = std::make_unique<app::Session>(app::kProject);
+        registry = &session->registry();
+        session->start();
+    }
+    void cleanup()
+    {
+        registry = nullptr;
+        session.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void errorIsReportedAndEndsTheRun_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("windows");
+        QTest::newRow("missing control") << "Command1"
+                                         << "Caption of Form9.Label99 failed: the window has no such control" << "v--";
+        QTest::newRow("Text of a label") << "Command2" << "Text of Form9.Label1 failed: only a text box has Text" << "v--";
+        QTest::newRow("Caption of a text box")
+            << "Command3" << "Caption of Form9.Text1 failed: a text box has no Caption" << "v--";
+        QTest::newRow("missing window after a step that showed About")
+            << "Command4" << "Reference of Form4 failed: the project has no such window" << "vv-";
+    }
+    void errorIsReportedAndEndsTheRun()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        QFETCH(QString, windows);
+        ui::Form& broken = session->runtime().build(kBroken);
+        broken.show();
+        QWidget* target = test::control(broken, button.toStdString());
+
+        auto seen = std::make_shared<SeenWhileShown>();
+        QTimer::singleShot(0, [seen, &broken, this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            *seen = {true,
+                     box->windowTitle(),
+                     box->text(),
+                     box->icon(),
+                     static_cast<QLabel*>(test::control(broken, "Label1"))->text(),
+                     test::windows(*session)};
+        });
+        const QString accepted = test::acceptModalBox([target] { QTest::mouseClick(target, Qt::LeftButton); });
+        // broken is gone from here on.
+
+        QVERIFY(seen->shown);
+        QCOMPARE(seen->title, QStringLiteral("Yarno v1.2"));
+        QCOMPARE(seen->icon, QMessageBox::Critical);
+        QVERIFY2(seen->text.contains(message), qPrintable(seen->text));
+        QCOMPARE(accepted, seen->text);
+        QCOMPARE(seen->label, QStringLiteral("done"));
+        QCOMPARE(seen->windows, windows);
+
+        QCOMPARE(session->runtime().exitStatus(), std::optional<int>(1));
+        QCOMPARE(session->runtime().loadedCount(), std::size_t(0));
+        QCOMPARE(test::windows(*session), QStringLiteral("---"));
+        QCOMPARE(test::liveWindows(), 0);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(RunTimeErrorTest)
+#include "test_run_time_error.moc"
