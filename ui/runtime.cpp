@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QMessageBox>
 
 #include <algorithm>
 
+#include "ui/app_style.h"
 #include "ui/form.h"
 #include "ui/run_time_error.h"
 #include "ui/window_font.h"
@@ -19,6 +22,14 @@ QString qstr(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// Naming the format spares Qt from trying every image plugin on the file first.
+QIcon loadPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
 }  // namespace
 
 Runtime::Runtime(std::string_view appTitle, std::string_view iconPath)
@@ -28,8 +39,9 @@ Runtime::Runtime(std::string_view appTitle, std::string_view iconPath)
     // hidden windows count as closed to Qt.
     QApplication::setQuitOnLastWindowClosed(false);
     installWindowFont();
+    QApplication::setStyle(new AppStyle);
     if (!iconPath.empty())
-        QApplication::setWindowIcon(QIcon(qstr(iconPath)));
+        QApplication::setWindowIcon(loadPng(qstr(iconPath)));
 }
 
 Runtime::~Runtime()
