@@ -105,7 +105,9 @@ int Runtime::exec()
 {
     if (exitStatus_)
         return *exitStatus_;
+    running_ = true;
     const int status = QApplication::exec();
+    running_ = false;
     return exitStatus_.value_or(status);
 }
 
@@ -116,7 +118,10 @@ void Runtime::endRun(int status)
     exitStatus_ = status;
     while (!loaded_.empty())
         loaded_.back()->unload();
-    QApplication::exit(status);
+    // Outside exec() Qt would keep the request and end the next event loop at once, even a
+    // message box's.
+    if (running_)
+        QApplication::exit(status);
 }
 
 std::size_t Runtime::loadedCount() const

@@ -58,6 +58,7 @@ private:
     std::vector<std::unique_ptr<Form>> unloaded_;
     std::optional<int> exitStatus_;
     int deliveryDepth_ = 0;
+    bool running_ = false;
 };
 
 }  // namespace ui

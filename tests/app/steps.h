@@ -65,12 +65,4 @@ inline int liveWindows(const QString& name = {})
     return count;
 }
 
-// A run that ended outside QApplication::exec() (every run in a test does) leaves Qt's quit latch
-// set, and each later event loop, a message box's included, returns at once. exec() clears it.
-inline void clearQuitLatch()
-{
-    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
-}
-
 }  // namespace test

@@ -95,7 +95,6 @@ class RunTimeErrorTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        test::clearQuitLatch();
         session = std::make_unique<app::Session>(app::kProject);
         registry = &session->registry();
         session->start();
