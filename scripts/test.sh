@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the plain build, then the same suite
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer; last, prints the benchmark figures.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -12,3 +12,6 @@ ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)"
 echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 "$root/scripts/build.sh" "$root/build-sanitize" -DYARNO_SANITIZE=ON -DYARNO_BUILD_BENCH=OFF
 ctest --test-dir "$root/build-sanitize" --output-on-failure -j"$(nproc)"
+
+echo "== Benchmarks (figures only; they pass or fail nothing)"
+"$root/scripts/bench.sh" "$root/build-bench"
