@@ -8,7 +8,8 @@ for tool in valgrind xvfb-run xdotool; do
   command -v "$tool" >/dev/null || { echo "missing $tool (scripts/setup.sh installs it)"; exit 1; }
 done
 if [[ -z "${YARNO_ON_XVFB:-}" ]]; then
-  YARNO_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  # Parallel test runs start their search for a free display at different numbers.
+  YARNO_ON_XVFB=1 exec xvfb-run -a --server-num=$((100 + $$ % 400)) -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
 export QT_QPA_PLATFORM=xcb
