@@ -4,12 +4,14 @@
 
 #include <cstdlib>
 
+#include "ui/text.h"
+
 namespace ui {
 
 Application::Application(int& argc, char** argv, std::string_view desktopFileName)
     : application_(std::make_unique<QApplication>(argc, argv))
 {
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopFileName.data(), qsizetype(desktopFileName.size())));
+    QGuiApplication::setDesktopFileName(toQString(desktopFileName));
 }
 
 Application::~Application() = default;

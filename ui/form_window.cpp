@@ -14,17 +14,13 @@
 #include "ui/access_keys.h"
 #include "ui/form.h"
 #include "ui/label.h"
+#include "ui/text.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
 
 namespace ui {
 
 namespace {
-
-QString qstr(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QKeySequence keySequence(int shortcut)
 {
@@ -42,8 +38,8 @@ QKeySequence keySequence(int shortcut)
 FormWindow::FormWindow(Form& form, const WindowDef& definition)
     : form_(form)
 {
-    setObjectName(qstr(definition.name));
-    setWindowTitle(qstr(definition.caption));
+    setObjectName(toQString(definition.name));
+    setWindowTitle(toQString(definition.caption));
     if (definition.border == Border::FixedSingle)
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                        | Qt::WindowCloseButtonHint);
@@ -67,23 +63,23 @@ QWidget* FormWindow::makeControl(const ControlDef& control, QWidget* client)
     QWidget* widget = nullptr;
     switch (control.kind) {
     case Kind::Label:
-        widget = new Label(qstr(control.caption), client);
+        widget = new Label(toQString(control.caption), client);
         break;
     case Kind::TextBox: {
-        auto* edit = new QLineEdit(qstr(control.caption), client);
+        auto* edit = new QLineEdit(toQString(control.caption), client);
         // Qt would silently cut a long paste at 32767 characters; answers have no limit of ours.
         edit->setMaxLength(std::numeric_limits<int>::max());
         widget = edit;
         break;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(qstr(control.caption), client);
+        auto* button = new QPushButton(toQString(control.caption), client);
         button->setAutoDefault(true);  // Enter presses the focused button, as Space does
         widget = button;
         break;
     }
     }
-    widget->setObjectName(qstr(control.name));
+    widget->setObjectName(toQString(control.name));
     widget->setGeometry(toPixels(control.left), toPixels(control.top), toPixels(control.width),
                         toPixels(control.height));
     if (control.font != nullptr)
@@ -96,11 +92,11 @@ QWidget* FormWindow::makeControl(const ControlDef& control, QWidget* client)
 void FormWindow::buildMenus(const WindowDef& definition)
 {
     for (const MenuDef& menuDef : definition.menus) {
-        QMenu* menu = menuBar()->addMenu(qstr(menuDef.caption));
-        menu->setObjectName(qstr(menuDef.name));
+        QMenu* menu = menuBar()->addMenu(toQString(menuDef.caption));
+        menu->setObjectName(toQString(menuDef.name));
         for (const MenuItemDef& item : menuDef.items) {
-            QAction* action = menu->addAction(qstr(item.caption));
-            action->setObjectName(qstr(item.name));
+            QAction* action = menu->addAction(toQString(item.caption));
+            action->setObjectName(toQString(item.name));
             action->setShortcut(keySequence(item.shortcut));
             menuItems_.emplace_back(item.name, action);
         }

@@ -11,16 +11,12 @@
 #include "ui/app_style.h"
 #include "ui/form.h"
 #include "ui/run_time_error.h"
+#include "ui/text.h"
 #include "ui/window_font.h"
 
 namespace ui {
 
 namespace {
-
-QString qstr(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // Naming the format spares Qt from trying every image plugin on the file first.
 QIcon loadPng(const QString& path)
@@ -33,7 +29,7 @@ QIcon loadPng(const QString& path)
 }  // namespace
 
 Runtime::Runtime(std::string_view appTitle, std::string_view iconPath)
-    : appTitle_(qstr(appTitle))
+    : appTitle_(toQString(appTitle))
 {
     // The run ends when no window is left, which Qt's last-window-closed rule does not see:
     // hidden windows count as closed to Qt.
@@ -41,7 +37,7 @@ Runtime::Runtime(std::string_view appTitle, std::string_view iconPath)
     installWindowFont();
     QApplication::setStyle(new AppStyle);
     if (!iconPath.empty())
-        QApplication::setWindowIcon(loadPng(qstr(iconPath)));
+        QApplication::setWindowIcon(loadPng(toQString(iconPath)));
 }
 
 Runtime::~Runtime()
@@ -62,7 +58,7 @@ Form& Runtime::build(const WindowDef& definition)
 
 void Runtime::messageBox(std::string_view prompt)
 {
-    QMessageBox box(QMessageBox::NoIcon, appTitle_, qstr(prompt), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, appTitle_, toQString(prompt), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 
+#include "ui/text.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -39,7 +40,7 @@ QFont fontFor(const FontDef& definition)
 {
     if (definition.weight >= 700 || definition.size10k != kWindowFont.size10k)
         registerOtherFaces();
-    QFont font(QString::fromUtf8(definition.face.data(), qsizetype(definition.face.size())));
+    QFont font(toQString(definition.face));
     font.setPixelSize(cellHeight(definition.size10k));
     font.setWeight(definition.weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(definition.italic);
