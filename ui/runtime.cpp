@@ -34,8 +34,8 @@ Runtime::Runtime(std::string_view appTitle, std::string_view iconPath)
     // The run ends when no window is left, which Qt's last-window-closed rule does not see:
     // hidden windows count as closed to Qt.
     QApplication::setQuitOnLastWindowClosed(false);
-    installWindowFont();
     QApplication::setStyle(new AppStyle);
+    installWindowFont();
     if (!iconPath.empty())
         QApplication::setWindowIcon(loadPng(toQString(iconPath)));
 }
