@@ -10,7 +10,7 @@ namespace app {
 
 int run(int argc, char** argv, const ProjectRecord& project)
 {
-    if (const std::string problem = ui::Application::displayProblem(); !problem.empty()) {
+    if (const std::string problem = ui::Application::displayProblem(argc > 0 ? argv[0] : ""); !problem.empty()) {
         std::fputs(problem.c_str(), stderr);
         return 2;
     }

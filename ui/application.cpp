@@ -16,7 +16,7 @@ Application::Application(int& argc, char** argv, std::string_view desktopFileNam
 
 Application::~Application() = default;
 
-std::string Application::displayProblem()
+std::string Application::displayProblem([[maybe_unused]] std::string_view program)
 {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     const auto isSet = [](const char* name) {
@@ -25,11 +25,12 @@ std::string Application::displayProblem()
     };
     if (isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
         return {};
+    const std::string yarno(program.empty() ? std::string_view("yarno") : program);
     return "Yarno needs a graphical display, and none was found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
            "To play on a machine without one, either:\n"
-           "  - run it under a virtual X server:  xvfb-run -a yarno\n"
+           "  - run it under a virtual X server:  xvfb-run -a " + yarno + "\n"
            "    (Debian package xvfb; take a screenshot with xwd or import), or\n"
-           "  - serve it over VNC:  QT_QPA_PLATFORM=vnc:size=1024x768 yarno\n"
+           "  - serve it over VNC:  QT_QPA_PLATFORM=vnc:size=1024x768 " + yarno + "\n"
            "    and connect a VNC viewer to port 5900 of this machine.\n";
 #else
     return {};

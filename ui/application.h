@@ -19,7 +19,7 @@ public:
 
     // Empty when windows can be shown; otherwise a message telling the user what is missing and
     // how to see the program anyway. Qt's own message for this case helps nobody.
-    static std::string displayProblem();
+    static std::string displayProblem(std::string_view program);
 
 private:
     std::unique_ptr<QApplication> application_;
