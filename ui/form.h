@@ -43,7 +43,6 @@ public:
     void show();
     void hide();
     bool isVisible() const;
-    bool isLoaded() const { return window_ != nullptr; }
     void unload();
 
     // Adds a Click handler to a control or menu item beyond those the definition brings.

@@ -43,14 +43,14 @@ public:
     std::optional<int> exitStatus() const { return exitStatus_; }
 
     std::size_t loadedCount() const;
-    // Destroys the Forms already unloaded. Safe only when no handler is running.
-    void collectUnloaded();
 
     const QString& appTitle() const { return appTitle_; }
 
 private:
     friend class Form;
     void retire(Form& form);
+    // Destroys the Forms already unloaded, once no handler is running.
+    void collectUnloaded();
     void reportRunTimeError(const RunTimeError& error);
 
     QString appTitle_;
