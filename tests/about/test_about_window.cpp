@@ -3,51 +3,10 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
-#include <memory>
-
-#include "app/project.h"
-#include "app/session.h"
-#include "tests/support/driver.h"
+#include "tests/support/steps.h"
 #include "tests/support/story_reader.h"
-#include "ui/form.h"
-
-namespace {
-
-struct Notice {
-    bool shown = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    qsizetype buttonCount = 0;
-    Qt::WindowModality modality = Qt::NonModal;
-};
-
-// Clicks the control and dismisses whatever box it opens; shown stays false if none opened.
-Notice clickAndDismiss(ui::Form& form, std::string_view control)
-{
-    auto notice = std::make_shared<Notice>();
-    QTimer::singleShot(0, [notice] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr)
-            return;
-        *notice = {true,           box->windowTitle(),    box->text(),         box->icon(),
-                   box->standardButtons(), box->buttons().size(), box->windowModality()};
-        box->button(QMessageBox::Ok)->click();
-    });
-    test::click(form, control);
-    QTest::qWait(20);  // lets the check above run when nothing opened
-    return *notice;
-}
-
-const QStringList kAnswers{"Sam", "tennis", "the Lions", "ball", "nose", "clown"};
-
-}  // namespace
 
 class AboutWindowTest : public QObject {
     Q_OBJECT
@@ -59,20 +18,14 @@ class AboutWindowTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        session = std::make_unique<app::Session>(app::kProject);
-        session->start();
+        session = test::startSession();
         sport = session->registry().loaded("Form1");
-        test::typeAnswers(*sport, kAnswers);
+        test::typeAnswers(*sport, test::kSportAnswers);
         test::click(*sport, "Command1");
-        test::choose(*sport, "mAbout");
-        about = session->registry().loaded("Form2");
-        QVERIFY(about != nullptr && about->isVisible());
+        about = &test::bringUp(*session, "Form2");
+        QVERIFY(about->isVisible());
     }
-    void cleanup()
-    {
-        session.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { session.reset(); }
 
     void labelClicks_data()
     {
@@ -90,7 +43,7 @@ private Q_SLOTS:
         QFETCH(bool, notice);
         const test::Lines story = test::readStory(*sport, stories::sport::kStory);
         for (int click = 0; click < 2; ++click) {
-            const Notice seen = clickAndDismiss(*about, label.toStdString());
+            const test::ModalBox seen = test::dismissModalBox([&] { test::click(*about, label.toStdString()); });
             QCOMPARE(seen.shown, notice);
             if (notice) {
                 QCOMPARE(seen.text, QStringLiteral("Don't copy!"));
@@ -105,7 +58,7 @@ private Q_SLOTS:
             QVERIFY(about->isVisible());
             QVERIFY(sport->isVisible());
             QCOMPARE(session->registry().loaded("Form3"), nullptr);
-            QCOMPARE(test::answers(*sport), kAnswers);
+            QCOMPARE(test::answers(*sport), test::kSportAnswers);
             QCOMPARE(test::readStory(*sport, stories::sport::kStory), story);
             QVERIFY(!session->runtime().exitStatus());
         }

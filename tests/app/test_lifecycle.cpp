@@ -4,22 +4,13 @@
 #include <QLabel>
 #include <QTest>
 
-#include "app/project.h"
-#include "app/session.h"
-#include "tests/app/steps.h"
-#include "tests/support/driver.h"
+#include "tests/support/steps.h"
 #include "tests/support/story_reader.h"
-#include "ui/form.h"
 #include "ui/runtime.h"
 
 using test::Lines;
 
 namespace {
-
-const stories::StoryDef& storyOf(const QString& window)
-{
-    return window == QLatin1String("Form1") ? stories::sport::kStory : stories::lottery::kStory;
-}
 
 const QStringList kAnswers{"Sam", "42", "she", "ball", "nose", "clown"};
 
@@ -38,21 +29,13 @@ class LifecycleTest : public QObject {
     {
         ui::Form& form = window(name);
         QCOMPARE(test::answers(form), QStringList(6, QString()));
-        QCOMPARE(test::readStory(form, storyOf(name)), Lines{});
+        QCOMPARE(test::readStory(form, test::storyOf(name)), Lines{});
         QCOMPARE(static_cast<QLabel*>(test::control(form, "Label8"))->text(), QStringLiteral("Label8"));
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        session = std::make_unique<app::Session>(app::kProject);
-        session->start();
-    }
-    void cleanup()
-    {
-        session.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void init() { session = test::startSession(); }
+    void cleanup() { session.reset(); }
 
     void startsWithOnlyTheSportWindow()
     {
@@ -102,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(test::act(*session, before));
         test::typeAnswers(window(target), kAnswers);
         test::click(window(target), "Command1");
-        const Lines told = test::readStory(window(target), storyOf(target));
+        const Lines told = test::readStory(window(target), test::storyOf(target));
         QVERIFY(told.size() >= 5);
 
         QVERIFY(test::act(*session, away.mid(0, away.size() - 1)));
@@ -110,7 +93,7 @@ private Q_SLOTS:
         QVERIFY(test::act(*session, away.last()));
         QVERIFY(window(target).isVisible());
         QCOMPARE(test::answers(window(target)), kAnswers);
-        QCOMPARE(test::readStory(window(target), storyOf(target)), told);
+        QCOMPARE(test::readStory(window(target), test::storyOf(target)), told);
     }
 
     void unloadedWindowComesBackBlank_data()

@@ -8,10 +8,7 @@
 #include <iterator>
 
 #include "app/navigation.h"
-#include "app/project.h"
-#include "app/session.h"
-#include "tests/app/steps.h"
-#include "ui/form.h"
+#include "tests/support/steps.h"
 #include "ui/runtime.h"
 
 namespace {
@@ -96,16 +93,8 @@ class NavigationTest : public QObject {
     std::unique_ptr<app::Session> session;
 
 private Q_SLOTS:
-    void init()
-    {
-        session = std::make_unique<app::Session>(app::kProject);
-        session->start();
-    }
-    void cleanup()
-    {
-        session.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void init() { session = test::startSession(); }
+    void cleanup() { session.reset(); }
 
     void everyNavigatingControlIsExercised()
     {

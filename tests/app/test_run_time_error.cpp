@@ -4,18 +4,9 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
-#include <algorithm>
-#include <iterator>
-#include <memory>
-
-#include "app/project.h"
-#include "app/session.h"
-#include "tests/app/steps.h"
+#include "tests/support/steps.h"
 #include "tests/support/driver.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
@@ -76,15 +67,6 @@ constexpr ui::WindowDef kBroken{
     .handlers = kHandlers,
 };
 
-struct SeenWhileShown {
-    bool shown = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString label;    // Label1 of the broken window
-    QString windows;  // the registry's windows
-};
-
 }  // namespace
 
 class RunTimeErrorTest : public QObject {
@@ -95,15 +77,13 @@ class RunTimeErrorTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        session = std::make_unique<app::Session>(app::kProject);
+        session = test::startSession();
         registry = &session->registry();
-        session->start();
     }
     void cleanup()
     {
         registry = nullptr;
         session.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void errorIsReportedAndEndsTheRun_data()
@@ -128,28 +108,20 @@ private Q_SLOTS:
         broken.show();
         QWidget* target = test::control(broken, button.toStdString());
 
-        auto seen = std::make_shared<SeenWhileShown>();
-        QTimer::singleShot(0, [seen, &broken, this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr)
-                return;
-            *seen = {true,
-                     box->windowTitle(),
-                     box->text(),
-                     box->icon(),
-                     static_cast<QLabel*>(test::control(broken, "Label1"))->text(),
-                     test::windows(*session)};
+        QString label;    // Label1 of the broken window
+        QString shown;    // the registry's windows
+        const test::ModalBox box = test::dismissModalBox([target] { QTest::mouseClick(target, Qt::LeftButton); }, [&] {
+            label = static_cast<QLabel*>(test::control(broken, "Label1"))->text();
+            shown = test::windows(*session);
         });
-        const QString accepted = test::acceptModalBox([target] { QTest::mouseClick(target, Qt::LeftButton); });
         // broken is gone from here on.
 
-        QVERIFY(seen->shown);
-        QCOMPARE(seen->title, QStringLiteral("Yarno v1.2"));
-        QCOMPARE(seen->icon, QMessageBox::Critical);
-        QVERIFY2(seen->text.contains(message), qPrintable(seen->text));
-        QCOMPARE(accepted, seen->text);
-        QCOMPARE(seen->label, QStringLiteral("done"));
-        QCOMPARE(seen->windows, windows);
+        QVERIFY(box.shown);
+        QCOMPARE(box.title, QStringLiteral("Yarno v1.2"));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QVERIFY2(box.text.contains(message), qPrintable(box.text));
+        QCOMPARE(label, QStringLiteral("done"));
+        QCOMPARE(shown, windows);
 
         QCOMPARE(session->runtime().exitStatus(), std::optional<int>(1));
         QCOMPARE(session->runtime().loadedCount(), std::size_t(0));

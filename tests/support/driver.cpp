@@ -77,4 +77,22 @@ QString acceptModalBox(const std::function<void()>& action)
     return *text;
 }
 
+ModalBox dismissModalBox(const std::function<void()>& action, const std::function<void()>& whileShown)
+{
+    auto seen = std::make_shared<ModalBox>();
+    QTimer::singleShot(0, [seen, whileShown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        *seen = {true,  box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->buttons().size(),
+                 box->windowModality()};
+        if (whileShown)
+            whileShown();
+        box->button(QMessageBox::Ok)->click();
+    });
+    action();
+    QTest::qWait(20);  // lets the look above run when nothing opened
+    return *seen;
+}
+
 }  // namespace test

@@ -3,6 +3,7 @@
 // menu items, and pressing keys in the active window.
 
 #include <QKeySequence>
+#include <QMessageBox>
 #include <QStringList>
 
 #include <functional>
@@ -31,5 +32,19 @@ void press(const ui::Form& form, QKeySequence keys);
 
 // Runs action, expecting it to open a modal box; returns the box's text after pressing its OK.
 QString acceptModalBox(const std::function<void()>& action);
+
+struct ModalBox {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    qsizetype buttonCount = 0;
+    Qt::WindowModality modality = Qt::NonModal;
+};
+
+// Runs action and presses OK on the modal box it opens, after whileShown has looked around with
+// the box up; shown stays false if no box opened.
+ModalBox dismissModalBox(const std::function<void()>& action, const std::function<void()>& whileShown = {});
 
 }  // namespace test

@@ -2,38 +2,27 @@
 // keys, Enter, Space and the menu shortcuts do.
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QTest>
 
-#include "app/project.h"
-#include "app/session.h"
-#include "tests/support/driver.h"
+#include "tests/support/steps.h"
 #include "tests/support/story_reader.h"
-#include "ui/form.h"
+
+namespace {
+
+enum class Before { Nothing, Typed, Submitted };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Before)
 
 class KeyboardTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<app::Session> session;
 
-    ui::Form& open(const char* window)
-    {
-        ui::Form& form = session->registry().reference(window);
-        form.show();
-        return form;
-    }
-
 private Q_SLOTS:
-    void init()
-    {
-        session = std::make_unique<app::Session>(app::kProject);
-        session->start();
-    }
-    void cleanup()
-    {
-        session.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void init() { session = test::startSession(); }
+    void cleanup() { session.reset(); }
 
     void tabOrder_data()
     {
@@ -49,8 +38,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, window);
         QFETCH(QStringList, order);
-        ui::Form& form = open(qPrintable(window));
-        QVERIFY(test::waitActive(form));
+        QVERIFY(test::waitActive(test::bringUp(*session, window)));
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (qsizetype i = 1; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -63,118 +51,57 @@ private Q_SLOTS:
         }
     }
 
-    void submitByKey_data()
+    void keyPress_data()
     {
         QTest::addColumn<QString>("window");
+        QTest::addColumn<Before>("before");
+        QTest::addColumn<QString>("focus");  // empty: where the window put it on opening
         QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<bool>("focusSubmit");
-        QTest::newRow("Sport Alt+S from a text box") << "Form1" << QKeySequence(Qt::ALT | Qt::Key_S) << false;
-        QTest::newRow("Sport Enter on Submit") << "Form1" << QKeySequence(Qt::Key_Return) << true;
-        QTest::newRow("Sport Space on Submit") << "Form1" << QKeySequence(Qt::Key_Space) << true;
-        QTest::newRow("Lottery Alt+S from a text box") << "Form3" << QKeySequence(Qt::ALT | Qt::Key_S) << false;
-        QTest::newRow("Lottery Enter on Submit") << "Form3" << QKeySequence(Qt::Key_Enter) << true;
+        QTest::addColumn<QString>("windows");  // as test::windows() spells them
+        QTest::addColumn<int>("storyLines");   // -1: the story is not looked at
+        const QKeySequence altS(Qt::ALT | Qt::Key_S), ctrlA(Qt::CTRL | Qt::Key_A), ctrlN(Qt::CTRL | Qt::Key_N);
+        QTest::newRow("Sport Alt+S from a text box") << "Form1" << Before::Typed << "Text3" << altS << "v--" << 5;
+        QTest::newRow("Sport Enter on Submit") << "Form1" << Before::Typed << "Command1" << QKeySequence(Qt::Key_Return) << "v--" << 5;
+        QTest::newRow("Sport Space on Submit") << "Form1" << Before::Typed << "Command1" << QKeySequence(Qt::Key_Space) << "v--" << 5;
+        QTest::newRow("Lottery Alt+S from a text box") << "Form3" << Before::Typed << "Text3" << altS << "h-v" << 7;
+        QTest::newRow("Lottery Enter on Submit") << "Form3" << Before::Typed << "Command1" << QKeySequence(Qt::Key_Enter) << "h-v" << 7;
+        QTest::newRow("Sport Ctrl+N clears the story") << "Form1" << Before::Submitted << "Text4" << ctrlN << "v--" << 0;
+        QTest::newRow("Lottery Ctrl+N clears the story") << "Form3" << Before::Submitted << "Text4" << ctrlN << "h-v" << 0;
+        QTest::newRow("Sport Ctrl+A from a text box") << "Form1" << Before::Nothing << "Text2" << ctrlA << "vv-" << -1;
+        QTest::newRow("Sport F2 from a text box") << "Form1" << Before::Nothing << "Text2" << QKeySequence(Qt::Key_F2) << "h-v" << -1;
+        QTest::newRow("Sport F1 from a text box") << "Form1" << Before::Nothing << "Text2" << QKeySequence(Qt::Key_F1) << "v-h" << -1;
+        QTest::newRow("Lottery Ctrl+A from a text box") << "Form3" << Before::Nothing << "Text2" << ctrlA << "hvv" << -1;
+        QTest::newRow("Lottery F1 from a text box") << "Form3" << Before::Nothing << "Text2" << QKeySequence(Qt::Key_F1) << "v-h" << -1;
+        QTest::newRow("Lottery F2 from a text box") << "Form3" << Before::Nothing << "Text2" << QKeySequence(Qt::Key_F2) << "h-v" << -1;
+        // The Lottery window opens with the focus on Exit.
+        QTest::newRow("Lottery Alt+E") << "Form3" << Before::Nothing << "" << QKeySequence(Qt::ALT | Qt::Key_E) << "---" << -1;
+        QTest::newRow("Lottery Enter right after opening") << "Form3" << Before::Nothing << "" << QKeySequence(Qt::Key_Return) << "---" << -1;
+        QTest::newRow("Lottery Space right after opening") << "Form3" << Before::Nothing << "" << QKeySequence(Qt::Key_Space) << "---" << -1;
+        QTest::newRow("About Alt+S") << "Form2" << Before::Nothing << "" << altS << "vhh" << -1;
+        QTest::newRow("About Alt+L") << "Form2" << Before::Nothing << "" << QKeySequence(Qt::ALT | Qt::Key_L) << "hhv" << -1;
     }
-    void submitByKey()
+    void keyPress()
     {
         QFETCH(QString, window);
+        QFETCH(Before, before);
+        QFETCH(QString, focus);
         QFETCH(QKeySequence, keys);
-        QFETCH(bool, focusSubmit);
-        ui::Form& form = open(qPrintable(window));
+        QFETCH(QString, windows);
+        QFETCH(int, storyLines);
+        ui::Form& form = test::bringUp(*session, window);
         QVERIFY(test::waitActive(form));
-        test::typeAnswers(form, {"Sam", "tennis", "the Lions", "ball", "nose", "clown"});
-        test::control(form, focusSubmit ? "Command1" : "Text3")->setFocus();
+        if (before != Before::Nothing)
+            test::typeAnswers(form, test::kSportAnswers);
+        if (before == Before::Submitted)
+            test::click(form, "Command1");
+        if (!focus.isEmpty())
+            test::control(form, focus.toStdString())->setFocus();
         test::press(form, keys);
-        const auto& story = window == "Form1" ? stories::sport::kStory : stories::lottery::kStory;
-        QCOMPARE(test::readStory(form, story).size(), window == "Form1" ? 5 : 7);
-        QVERIFY(form.isVisible());
-    }
-
-    void shortcutsWorkFromATextBox_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QStringList>("visible");
-        QTest::newRow("Sport Ctrl+A") << "Form1" << QKeySequence(Qt::CTRL | Qt::Key_A) << QStringList{"Form1", "Form2"};
-        QTest::newRow("Sport F2") << "Form1" << QKeySequence(Qt::Key_F2) << QStringList{"Form3"};
-        QTest::newRow("Sport F1") << "Form1" << QKeySequence(Qt::Key_F1) << QStringList{"Form1"};
-        QTest::newRow("Lottery Ctrl+A") << "Form3" << QKeySequence(Qt::CTRL | Qt::Key_A) << QStringList{"Form2", "Form3"};
-        QTest::newRow("Lottery F1") << "Form3" << QKeySequence(Qt::Key_F1) << QStringList{"Form1"};
-        QTest::newRow("Lottery F2") << "Form3" << QKeySequence(Qt::Key_F2) << QStringList{"Form3"};
-    }
-    void shortcutsWorkFromATextBox()
-    {
-        QFETCH(QString, window);
-        QFETCH(QKeySequence, keys);
-        QFETCH(QStringList, visible);
-        if (window == "Form3")
-            test::choose(*session->registry().loaded("Form1"), "lottery");
-        ui::Form& form = *session->registry().loaded(qPrintable(window));
-        QVERIFY(test::waitActive(form));
-        test::control(form, "Text2")->setFocus();
-        test::press(form, keys);
-        QStringList shown;
-        for (const char* name : {"Form1", "Form2", "Form3"}) {
-            const ui::Form* candidate = session->registry().loaded(name);
-            if (candidate != nullptr && candidate->isVisible())
-                shown << name;
+        QCOMPARE(test::windows(*session), windows);
+        if (storyLines >= 0) {
+            QCOMPARE(test::readStory(form, test::storyOf(window)).size(), storyLines);
+            QCOMPARE(test::answers(form), storyLines == 0 ? QStringList(6, QString()) : test::kSportAnswers);
         }
-        QCOMPARE(shown, visible);
-    }
-
-    void ctrlNClearsTheStory_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::newRow("Sport") << "Form1";
-        QTest::newRow("Lottery") << "Form3";
-    }
-    void ctrlNClearsTheStory()
-    {
-        QFETCH(QString, window);
-        ui::Form& form = open(qPrintable(window));
-        QVERIFY(test::waitActive(form));
-        test::typeAnswers(form, {"a", "b", "c", "d", "e", "f"});
-        test::click(form, "Command1");
-        test::control(form, "Text4")->setFocus();
-        test::press(form, QKeySequence(Qt::CTRL | Qt::Key_N));
-        QCOMPARE(test::answers(form), QStringList(6, QString()));
-        const auto& story = window == "Form1" ? stories::sport::kStory : stories::lottery::kStory;
-        QCOMPARE(test::readStory(form, story), test::Lines{});
-    }
-
-    void exitByKeyUnloads_data()
-    {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::newRow("Alt+E") << QKeySequence(Qt::ALT | Qt::Key_E);
-        QTest::newRow("Enter right after opening") << QKeySequence(Qt::Key_Return);
-        QTest::newRow("Space right after opening") << QKeySequence(Qt::Key_Space);
-    }
-    void exitByKeyUnloads()
-    {
-        // The Lottery window starts with the focus on Exit.
-        QFETCH(QKeySequence, keys);
-        test::choose(*session->registry().loaded("Form1"), "lottery");
-        ui::Form& form = *session->registry().loaded("Form3");
-        QVERIFY(test::waitActive(form));
-        test::press(form, keys);
-        QCOMPARE(session->registry().loaded("Form3"), nullptr);
-    }
-
-    void aboutButtonsByAccessKey_data()
-    {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("Alt+S") << QKeySequence(Qt::ALT | Qt::Key_S) << "Form1";
-        QTest::newRow("Alt+L") << QKeySequence(Qt::ALT | Qt::Key_L) << "Form3";
-    }
-    void aboutButtonsByAccessKey()
-    {
-        QFETCH(QKeySequence, keys);
-        QFETCH(QString, shown);
-        ui::Form& about = open("Form2");
-        QVERIFY(test::waitActive(about));
-        test::press(about, keys);
-        QVERIFY(!about.isVisible());
-        QVERIFY(session->registry().loaded(qPrintable(shown))->isVisible());
     }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// Short written steps for the window tests: "Form1.lottery" chooses a menu item, "Form2.Command1"
-// clicks a button or label, "Form3.close" closes the window from its title bar.
+// A running session and short written steps for the window tests: "Form1.lottery" chooses a menu
+// item, "Form2.Command1" clicks a button or label, "Form3.close" closes the window from its title bar.
 
 #include <QApplication>
 #include <QMainWindow>
@@ -9,11 +9,30 @@
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+
+#include "app/project.h"
 #include "app/session.h"
 #include "tests/support/driver.h"
 #include "ui/form.h"
 
 namespace test {
+
+// As the program is right after launch: only the Sport window, on screen.
+inline std::unique_ptr<app::Session> startSession()
+{
+    auto session = std::make_unique<app::Session>(app::kProject);
+    session->start();
+    return session;
+}
+
+// Answers for the Sport window, as its questions expect them.
+inline const QStringList kSportAnswers{"Sam", "tennis", "the Lions", "ball", "nose", "clown"};
+
+inline const stories::StoryDef& storyOf(const QString& window)
+{
+    return window == QLatin1String("Form1") ? stories::sport::kStory : stories::lottery::kStory;
+}
 
 inline bool act(app::Session& session, const QString& step)
 {
@@ -40,6 +59,16 @@ inline bool act(app::Session& session, const QStringList& steps)
             return false;
     }
     return true;
+}
+
+// Brings a window on screen from the start-up state the way a user would, and returns it.
+inline ui::Form& bringUp(app::Session& session, const QString& window)
+{
+    if (window == QLatin1String("Form2"))
+        act(session, QStringLiteral("Form1.mAbout"));
+    else if (window == QLatin1String("Form3"))
+        act(session, QStringLiteral("Form1.lottery"));
+    return *session.registry().loaded(window.toStdString());
 }
 
 // One letter per window, Form1 to Form3: '-' not loaded, 'h' loaded and hidden, 'v' visible.
