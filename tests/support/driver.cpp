@@ -64,19 +64,6 @@ void press(const ui::Form& form, QKeySequence keys)
     QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
 }
 
-QString acceptModalBox(const std::function<void()>& action)
-{
-    auto text = std::make_shared<QString>();
-    QTimer::singleShot(0, [text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            *text = box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    action();
-    return *text;
-}
-
 ModalBox dismissModalBox(const std::function<void()>& action, const std::function<void()>& whileShown)
 {
     auto seen = std::make_shared<ModalBox>();
@@ -93,6 +80,11 @@ ModalBox dismissModalBox(const std::function<void()>& action, const std::functio
     action();
     QTest::qWait(20);  // lets the look above run when nothing opened
     return *seen;
+}
+
+QString acceptModalBox(const std::function<void()>& action)
+{
+    return dismissModalBox(action).text;
 }
 
 }  // namespace test
