@@ -88,10 +88,11 @@ fetch_qt_source() {
 }
 
 configure_qt() {
-  # Off: what Yarno does not use, and three features this source cannot build for MinGW: Debian
+  # Off: what Yarno does not use, and features this source cannot build for MinGW: Debian
   # removed the bundled wintab headers (tabletevent), its patch builds androiddeployqt when
-  # cross-compiling, and without direct2d the first program fails to link unless directwrite3
-  # is off too. -static links the GCC, C++ and threads runtimes into Qt's DLLs.
+  # cross-compiling, without direct2d the first program fails to link unless directwrite3 is off
+  # too, and with OpenGL off the Windows platform plugin still asks for it unless dynamicgl is
+  # off. -static links the GCC, C++ and threads runtimes into Qt's DLLs.
   nice cmake -G Ninja -S "$(qt_source)" -B "$qt_build" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
@@ -101,6 +102,7 @@ configure_qt() {
     -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
     -DFEATURE_testlib=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF \
     -DFEATURE_androiddeployqt=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+    -DFEATURE_dynamicgl=OFF \
     -DCMAKE_SHARED_LINKER_FLAGS=-static -DCMAKE_EXE_LINKER_FLAGS=-static >"$build/qt-configure.log" ||
     { tail -n 40 "$build/qt-configure.log"; exit 1; }
 }
@@ -240,7 +242,7 @@ files=$build/installer-files.nsh
 } >"$files"
 installer=$build/$name-windows-x64-setup.exe
 makensis -V2 -NOCD \
-  -DVERSION="$short_version" -DVERSION4="$major.$minor.${patch:-0}.0" -DSTAGE="$folder" \
+  -DVERSION="$short_version" -DVERSION4="$major.$minor.${patch:-0}.0" \
   -DFILES="$files" -DICON="$icon" -DOUTFILE="$installer" \
   -DSIZE_KB="$(du -sk "$folder" | cut -f1)" "$root/packaging/windows/yarno.nsi"
 ls -l "$zip_file" "$installer" | awk '{ printf "%s: %.1f MB\n", $NF, $5 / 1e6 }'

@@ -1,7 +1,6 @@
 ; The Yarno installer. scripts/windows.sh runs makensis with these defines:
 ;   VERSION      the version shown to users, e.g. 1.2
 ;   VERSION4     the same as four numbers, for the version record, e.g. 1.2.0.0
-;   STAGE        the folder holding exactly what is installed (the portable folder)
 ;   FILES        an include with the install and uninstall steps, one per file of STAGE
 ;   ICON         Yarno's .ico
 ;   OUTFILE      the installer to write
