@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian or Ubuntu packages that Yarno needs and that this machine lacks, plus any
-# named on the command line. Asks apt for nothing when everything is already there.
+# Installs the Debian or Ubuntu packages that this machine lacks: those that building and running
+# Yarno need (packages-run.txt), and unless --run is given those that the tests and benchmarks
+# need (packages-test.txt), plus any named on the command line. Asks apt for nothing when
+# everything is already there.
+#
+#   scripts/setup.sh [--run] [package...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$here/packages.txt")
+lists=("$here/packages-run.txt" "$here/packages-test.txt")
+if [[ ${1:-} == --run ]]; then
+  lists=("$here/packages-run.txt")
+  shift
+fi
+mapfile -t wanted < <(cat "${lists[@]}" | grep -vE '^\s*(#|$)')
 wanted+=("$@")
 missing=()
 for package in "${wanted[@]}"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Yarno for 64-bit Windows on Debian 12 or Ubuntu 24.04, packages it, and plays it under
 # Wine. From a fresh clone it:
-#   1. installs the packages it lacks (scripts/packages.txt and scripts/packages-windows.txt);
+#   1. installs the packages it lacks (scripts/packages-run.txt and scripts/packages-windows.txt);
 #   2. builds Qt for MinGW from Debian's qt6-base source, once per Qt version, into
 #      ${XDG_CACHE_HOME:-~/.cache}/yarno/qt-<version>-mingw (source and build tree beside it, in
 #      yarno-qt-src), and reuses it from then on;
@@ -41,7 +41,7 @@ as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 # --- 1. Packages ------------------------------------------------------------------------------
 begin "packages"
 mapfile -t windows_packages < <(grep -vE '^\s*(#|$)' "$root/scripts/packages-windows.txt")
-"$root/scripts/setup.sh" "${windows_packages[@]}"
+"$root/scripts/setup.sh" --run "${windows_packages[@]}"
 end
 
 # --- 2. Qt for MinGW --------------------------------------------------------------------------

@@ -12,6 +12,9 @@ Application::Application(int& argc, char** argv, std::string_view desktopFileNam
     : application_(std::make_unique<QApplication>(argc, argv))
 {
     QGuiApplication::setDesktopFileName(toQString(desktopFileName));
+    // On X11 a dock matches a window to its desktop entry by the class in WM_CLASS, which Qt
+    // takes from the application name; left alone that is the executable's file name.
+    QCoreApplication::setApplicationName(toQString(desktopFileName));
 }
 
 Application::~Application() = default;

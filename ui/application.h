@@ -11,7 +11,8 @@ namespace ui {
 
 class Application {
 public:
-    // desktopFileName names the installed .desktop entry, so desktops can match window and icon.
+    // desktopFileName names the installed .desktop entry, so desktops can match window and icon:
+    // it becomes the Wayland app id and the class in the X11 WM_CLASS.
     Application(int& argc, char** argv, std::string_view desktopFileName);
     ~Application();
     Application(const Application&) = delete;
