@@ -11,6 +11,8 @@ class AppStyle final : public QProxyStyle {
 public:
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                      const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
 };
 
 }  // namespace ui
