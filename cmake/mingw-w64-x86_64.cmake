@@ -17,9 +17,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The GCC, C++ and threads runtimes are linked in (their licences allow it), so a program needs
-# no MinGW DLL beside it; Qt stays in DLLs of its own.
+# no MinGW DLL beside it, nor does a DLL or plugin; Qt stays in DLLs of its own.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 set(CMAKE_SHARED_LINKER_FLAGS_INIT -static)
+set(CMAKE_MODULE_LINKER_FLAGS_INIT -static)
 
 # Build-time tools of ours (the icon drawer) run through Wine. Debian's wine64 package keeps its
 # loader out of PATH.

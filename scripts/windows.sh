@@ -50,13 +50,33 @@ qt_version=${qt_debian_version%%[+~-]*}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}
 qt=$cache/yarno/qt-$qt_version-mingw
 qt_src_root=$cache/yarno-qt-src
-qt_build=$qt_src_root/build-$qt_version
+qt_build=$qt_src_root/build
 host_cmake=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake
 
-# Whether a complete Qt is installed there: the files the installation writes last.
+# Off: what Yarno does not use, and features this source cannot build for MinGW: Debian removed
+# the bundled wintab headers (tabletevent), its patch builds androiddeployqt when
+# cross-compiling, without direct2d the first program fails to link unless directwrite3 is off
+# too, and with OpenGL off the Windows platform plugin still asks for it unless dynamicgl is
+# off. -static links the GCC, C++ and threads runtimes into Qt's DLLs and plugins.
+qt_options=(
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake"
+  -DCMAKE_INSTALL_PREFIX="$qt" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+  -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF
+  -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+  -DFEATURE_testlib=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF
+  -DFEATURE_androiddeployqt=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
+  -DFEATURE_dynamicgl=OFF
+  -DCMAKE_SHARED_LINKER_FLAGS=-static -DCMAKE_MODULE_LINKER_FLAGS=-static -DCMAKE_EXE_LINKER_FLAGS=-static
+)
+# What the cached Qt was built from and with, written once its installation is complete.
+qt_stamp=$qt/yarno-qt-build.txt
+stamp_text() { printf '%s\n' "qt6-base $qt_debian_version" "${qt_options[@]}"; }
+
+# Whether a complete Qt built as above is installed there.
 qt_installed() {
-  [[ -f $qt/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake && -f $qt/bin/Qt6Widgets.dll &&
-     -f $qt/plugins/platforms/qwindows.dll && -f $qt/plugins/styles/qwindowsvistastyle.dll ]]
+  [[ -f $qt/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake && -f $qt/plugins/platforms/qwindows.dll &&
+     -f $qt_stamp && $(cat "$qt_stamp") == "$(stamp_text)" ]]
 }
 
 # apt-get source needs a deb-src entry; one is derived from the machine's own deb entries, so
@@ -88,23 +108,16 @@ fetch_qt_source() {
 }
 
 configure_qt() {
-  # Off: what Yarno does not use, and features this source cannot build for MinGW: Debian
-  # removed the bundled wintab headers (tabletevent), its patch builds androiddeployqt when
-  # cross-compiling, without direct2d the first program fails to link unless directwrite3 is off
-  # too, and with OpenGL off the Windows platform plugin still asks for it unless dynamicgl is
-  # off. -static links the GCC, C++ and threads runtimes into Qt's DLLs.
-  nice cmake -G Ninja -S "$(qt_source)" -B "$qt_build" \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
-    -DCMAKE_INSTALL_PREFIX="$qt" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-    -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
-    -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-    -DFEATURE_testlib=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF \
-    -DFEATURE_androiddeployqt=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
-    -DFEATURE_dynamicgl=OFF \
-    -DCMAKE_SHARED_LINKER_FLAGS=-static -DCMAKE_EXE_LINKER_FLAGS=-static >"$build/qt-configure.log" ||
-    { tail -n 40 "$build/qt-configure.log"; exit 1; }
+  local src
+  src=$(qt_source)
+  # One build folder, reused when the options change; another Qt source starts it afresh.
+  if [[ -f $qt_build/CMakeCache.txt ]] &&
+     ! grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$src" "$qt_build/CMakeCache.txt"; then
+    rm -rf "$qt_build"
+  fi
+  nice cmake -G Ninja -S "$src" -B "$qt_build" \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" "${qt_options[@]}" \
+    >"$build/qt-configure.log" || { tail -n 40 "$build/qt-configure.log"; exit 1; }
 }
 
 # The licence texts of Qt and of the code it bundles, kept with the cached Qt so that packaging
@@ -137,7 +150,7 @@ else
   end
   begin "Qt install"
   cmake --install "$qt_build" >"$build/qt-install.log"
-  qt_installed || { echo "Qt's installation in $qt is incomplete" >&2; exit 1; }
+  stamp_text >"$qt_stamp"
   end
 fi
 if [[ ! -f $qt_notices/source.txt ]]; then
