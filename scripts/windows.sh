@@ -131,7 +131,7 @@ write_qt_notices() {
   cp -r "$src/LICENSES" "$qt_notices.new/LICENSES"
   rm -f "$qt_notices.new/LICENSES/LicenseRef-Qt-Commercial.txt"
   python3 "$root/scripts/qt_notices.py" "$src" "$qt_notices.new/third-party.txt"
-  echo "$(basename "$src") (source package qt6-base $qt_debian_version)" >"$qt_notices.new/source.txt"
+  echo "qt6-base $qt_debian_version" >"$qt_notices.new/source.txt"
   rm -rf "$qt_notices"
   mv "$qt_notices.new" "$qt_notices"
 }
@@ -177,7 +177,7 @@ version=$(sed -n 's/^project(Yarno VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists
 IFS=. read -r major minor patch <<<"$version"
 short_version=$major.$minor
 name=Yarno-$short_version
-exe=$build/yarno/app/yarno.exe
+exe=$build/yarno/yarno.exe  # Qt puts a Windows build's programs at the top of the build folder
 icon=$build/yarno/res/icon/yarno.ico
 objdump=x86_64-w64-mingw32-objdump
 
@@ -186,10 +186,12 @@ objdump=x86_64-w64-mingw32-objdump
 folder=$build/$name
 rm -rf "$folder"
 mkdir -p "$folder/platforms" "$folder/styles" "$folder/licenses/Qt" "$folder/licenses/font"
-x86_64-w64-mingw32-strip -o "$folder/yarno.exe" "$exe"
-cp "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "$folder/"
-cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
-cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
+# Stripped of symbols and debug information, which users have no use for.
+ship() { x86_64-w64-mingw32-strip --strip-unneeded -o "$folder/$2" "$1"; }
+ship "$exe" yarno.exe
+for dll in Qt6Core Qt6Gui Qt6Widgets; do ship "$qt/bin/$dll.dll" "$dll.dll"; done
+ship "$qt/plugins/platforms/qwindows.dll" platforms/qwindows.dll
+ship "$qt/plugins/styles/qwindowsvistastyle.dll" styles/qwindowsvistastyle.dll
 cp -r "$qt_notices/LICENSES" "$qt_notices/third-party.txt" "$folder/licenses/Qt/"
 cp "$root/ui/fonts/README" "$folder/licenses/font/README.txt"
 cp "$root/ui/fonts/LGPL-2.1.txt" "$folder/licenses/font/"
@@ -205,9 +207,9 @@ later (licenses/font).
 Qt $qt_version is in Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll, platforms/qwindows.dll and
 styles/qwindowsvistastyle.dll, under the GNU LGPL 3 (licenses/Qt/LICENSES/LGPL-3.0-only.txt,
 which builds on licenses/Qt/LICENSES/GPL-3.0-only.txt). You may replace these DLLs with your own
-build of the same Qt version. They are built, unchanged, from $(cat "$qt_notices/source.txt"),
-as Yarno's scripts/windows.sh does. The third-party code inside Qt and its licences are listed in
-licenses/Qt/third-party.txt.
+build of the same Qt version. They are built, unchanged, from the source package
+$(cat "$qt_notices/source.txt"), as Yarno's scripts/windows.sh does. The
+third-party code inside Qt and its licences are listed in licenses/Qt/third-party.txt.
 EOF
 sed -i 's/$/\r/' "$folder/README.txt"
 

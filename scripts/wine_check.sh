@@ -32,12 +32,12 @@ xvfb=$!
 export DISPLAY=$display
 openbox_pid="" yarno=""
 cleanup() {
+  set +e
   [[ -n $yarno ]] && kill "$yarno" 2>/dev/null
   timeout 30 "$wineserver" -k 2>/dev/null
   [[ -n $openbox_pid ]] && kill "$openbox_pid" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
-  true
 }
 trap cleanup EXIT
 
