@@ -18,8 +18,8 @@ QAccessibleInterface* notificationFactory(const QString& className, QObject* obj
 
 }  // namespace
 
-Announcer::Announcer(QWidget* window)
-    : QWidget(window)
+Announcer::Announcer(QWidget* parent)
+    : QWidget(parent)
 {
     QAccessible::installFactory(&notificationFactory);  // once: Qt skips a factory it already has
     setObjectName(QStringLiteral("announcer"));

@@ -59,7 +59,6 @@ FormWindow::FormWindow(Form& form, const WindowDef& definition)
     controls_.reserve(widgets.size());
     for (std::size_t i = 0; i < widgets.size(); ++i)
         controls_.emplace_back(definition.controls[i].name, widgets[i]);
-    announcer_ = new Announcer(this);
 
     buildMenus(definition);
     orderTabs(definition);
@@ -161,6 +160,14 @@ void FormWindow::centreOnScreen()
 
 void FormWindow::announce(const QString& text)
 {
+    if (announcer_ == nullptr) {
+        if (text.isEmpty())
+            return;
+        // Made on first use, so a window that never speaks has none, and it comes last, after
+        // the controls. In the client area: showing a child of the main window itself would have
+        // Qt lay the whole window out again.
+        announcer_ = new Announcer(centralWidget());
+    }
     announcer_->announce(text);
 }
 

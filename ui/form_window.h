@@ -44,7 +44,7 @@ private:
     std::vector<std::pair<std::string_view, QWidget*>> controls_;
     std::vector<std::pair<std::string_view, QAction*>> menuItems_;
     QWidget* firstInTabOrder_ = nullptr;
-    Announcer* announcer_ = nullptr;
+    Announcer* announcer_ = nullptr;  // made on the first announcement
 };
 
 }  // namespace ui
