@@ -10,9 +10,9 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QFontDatabase::addApplicationFont(QStringLiteral(":/floor/fonts/ms_sans_serif.ttf"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
+    QFontDatabase::addApplicationFont(QStringLiteral(":/floor/fonts/ms_sans_serif_13.ttf"));
+    QFont font(QStringLiteral("MS Sans Serif 13"));
+    font.setPixelSize(13);
     QApplication::setFont(font);
 
     QWidget window;

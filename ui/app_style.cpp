@@ -1,9 +1,12 @@
 #include "ui/app_style.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QIconEngine>
 #include <QPainter>
 #include <QStyleOption>
+
+#include <cmath>
 
 namespace ui {
 
@@ -40,6 +43,32 @@ private:
     QStyle::PrimitiveElement arrow_;
 };
 
+// Qt centres a caption at half a pixel when the room left over is odd. At 100 % the text then
+// rounds to a whole pixel, but at 200 % the half pixel is a device pixel of its own and the
+// caption would sit off the 100 % picture enlarged. Trimming the odd pixel off the rectangle puts
+// it on the whole pixel it takes at 100 % (left, and down) at every scale.
+QRect onWholePixels(QRect rect, int flags, QSizeF text)
+{
+    if ((flags & Qt::AlignHCenter) && (rect.width() - qRound(text.width())) % 2 != 0)
+        rect.setRight(rect.right() - 1);
+    if ((flags & Qt::AlignVCenter) && (rect.height() - qRound(text.height())) % 2 != 0)
+        rect.setTop(rect.top() + 1);
+    return rect;
+}
+
+// The index of the character a single "&" marks, or -1; "&&" is a literal "&".
+qsizetype mnemonicAt(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (text[i + 1] != QLatin1Char('&'))
+                return i + 1;
+            ++i;
+        }
+    }
+    return -1;
+}
+
 }  // namespace
 
 QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
@@ -49,6 +78,31 @@ QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, co
     if (icon == SP_ToolBarVerticalExtensionButton)
         return QIcon(new ArrowIcon(PE_IndicatorArrowDown));
     return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+void AppStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                            const QString& text, QPalette::ColorRole textRole) const
+{
+    const QFontMetricsF metrics(painter->font());
+    const QSizeF size = metrics.size(flags, text);
+    const QRect box = onWholePixels(rect, flags, size);
+    const qsizetype mnemonic = (flags & Qt::TextShowMnemonic) ? mnemonicAt(text) : -1;
+    if (mnemonic < 0 || text.contains(QLatin1Char('\n'))) {
+        QProxyStyle::drawItemText(painter, box, flags, palette, enabled, text, textRole);
+        return;
+    }
+    // Qt draws the access key's underline two pixels thick from half a pixel under the baseline
+    // (before the centring above), so at 100 % its edges round to whole rows and at 200 % they
+    // would not. Draw it on the rows it covers at 100 %, at every scale.
+    QProxyStyle::drawItemText(painter, box, (flags & ~Qt::TextShowMnemonic) | Qt::TextHideMnemonic, palette, enabled,
+                              text, textRole);
+    const QPoint origin = alignedRect(Qt::LeftToRight, Qt::Alignment(flags), size.toSize(), box).topLeft();
+    const QString before = text.left(mnemonic - 1).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    const qreal baseline = metrics.ascent()
+        + ((flags & Qt::AlignVCenter) ? rect.y() + (rect.height() - size.height()) / 2 : origin.y());
+    const QRectF underline(origin.x() + metrics.horizontalAdvance(before), std::floor(baseline) + 1,
+                           metrics.horizontalAdvance(text[mnemonic]), metrics.lineWidth());
+    painter->fillRect(underline, textRole == QPalette::NoRole ? painter->pen().brush() : palette.brush(textRole));
 }
 
 }  // namespace ui

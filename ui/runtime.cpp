@@ -1,9 +1,6 @@
 #include "ui/runtime.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -14,18 +11,11 @@
 #include "ui/run_time_error.h"
 #include "ui/text.h"
 #include "ui/window_font.h"
+#include "ui/window_icon.h"
 
 namespace ui {
 
 namespace {
-
-// Naming the format spares Qt from trying every image plugin on the file first.
-QIcon loadPng(const QString& path)
-{
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
-}
 
 // Owned by the window whose handler raised it, a box is transient for that window and centred
 // over it; still, no window of the program takes input until it is dismissed.
@@ -48,7 +38,7 @@ Runtime::Runtime(std::string_view appTitle, std::string_view iconPath)
     QApplication::setStyle(new AppStyle);
     installWindowFont();
     if (!iconPath.empty())
-        QApplication::setWindowIcon(loadPng(toQString(iconPath)));
+        QApplication::setWindowIcon(windowIcon(toQString(iconPath)));
 }
 
 Runtime::~Runtime()

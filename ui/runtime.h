@@ -22,7 +22,8 @@ class RunTimeError;
 
 class Runtime {
 public:
-    // appTitle is the default title of message boxes; iconPath a Qt resource for every window.
+    // appTitle is the default title of message boxes; iconPath a Qt resource folder
+    // holding every window's icon as <size>.png.
     Runtime(std::string_view appTitle, std::string_view iconPath = {});
     ~Runtime();
     Runtime(const Runtime&) = delete;

@@ -12,23 +12,39 @@ namespace {
 
 // The face the windows were laid out for. It is embedded, so every caption measures the same on
 // every machine; a system fallback face is wider and would cut words off the stories.
-constexpr FontDef kWindowFont{"MS Sans Serif", 82500, 400};
+constexpr std::string_view kEmbeddedFace = "MS Sans Serif";
+constexpr FontDef kWindowFont{kEmbeddedFace, 82500, 400};
 
-// It is a bitmap face. Its sizes are named by their cell height while a point size names the em
-// height: the 13 and 20 pixel cells hold the 11 and 16 pixel ems of 8.25 and 12 points.
+// MS Sans Serif was drawn as bitmaps, one design per size, named by the cell height while a point
+// size names the em height: the 13 and 20 pixel cells hold the 11 and 16 pixel ems of 8.25 and 12
+// points. Each design is embedded as an outline face whose em is its cell, one square per pixel,
+// so it draws exactly as the bitmap did at 100 % and enlarges pixel for pixel at 200 %.
 constexpr int cellHeight(int size10k)
 {
     return pointsToPixels(size10k) * 5 / 4;
 }
 static_assert(cellHeight(82500) == 13 && cellHeight(120000) == 20);
 
-// Qt takes one size from each bitmap font file and cannot embolden bitmaps, so every other size
-// and the bold faces are files of their own. Only the About window needs them: load them then.
+// Qt picks an outline face by family and style, never by size, so each design is a family of its
+// own, named by its cell: "MS Sans Serif 13".
+QString familyFor(const FontDef& definition)
+{
+    if (definition.face != kEmbeddedFace)
+        return toQString(definition.face);
+    return QStringLiteral("%1 %2").arg(toQString(kEmbeddedFace)).arg(cellHeight(definition.size10k));
+}
+
+void addFace(const char* file)
+{
+    QFontDatabase::addApplicationFont(QStringLiteral(":/yarno/fonts/%1.ttf").arg(QLatin1String(file)));
+}
+
+// Only the About window uses the bold faces: load them the first time it asks.
 void registerOtherFaces()
 {
     static const bool registered = [] {
-        for (const char* face : {"ms_sans_serif_20", "ms_sans_serif_bold_13", "ms_sans_serif_bold_20"})
-            QFontDatabase::addApplicationFont(QStringLiteral(":/yarno/fonts/%1.ttf").arg(QLatin1String(face)));
+        for (const char* file : {"ms_sans_serif_bold_13", "ms_sans_serif_bold_20"})
+            addFace(file);
         return true;
     }();
     Q_UNUSED(registered);
@@ -40,18 +56,23 @@ QFont fontFor(const FontDef& definition)
 {
     if (definition.weight >= 700 || definition.size10k != kWindowFont.size10k)
         registerOtherFaces();
-    QFont font(toQString(definition.face));
+    QFont font(familyFor(definition));
     font.setPixelSize(cellHeight(definition.size10k));
     font.setWeight(definition.weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(definition.italic);
     font.setUnderline(definition.underline);
     font.setStrikeOut(definition.strikeout);
+    // The outlines lie on the pixel grid and carry no hinting of their own. Full hinting keeps
+    // each glyph on whole pixels where lighter hinting would place it at fractions of a pixel and
+    // smear it over two; subpixel antialiasing would fringe it with colour.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
     return font;
 }
 
 void installWindowFont()
 {
-    QFontDatabase::addApplicationFont(QStringLiteral(":/yarno/fonts/ms_sans_serif.ttf"));
+    addFace("ms_sans_serif_13");
     QApplication::setFont(fontFor(kWindowFont));
 }
 

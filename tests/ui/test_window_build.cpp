@@ -1,7 +1,8 @@
 // Every window, built from its definition, looks exactly as the definition says: size, border,
 // place on screen, each control's rectangle, caption, font, starting visibility and the name it
-// gives assistive technology; assistive technology meets the controls in reading order; and every
-// fixed caption fits its label in the shipped font.
+// gives assistive technology; assistive technology meets the controls in reading order; every
+// fixed caption fits its label in the shipped font (the build runs that check at several scales
+// too); and at 200 % the text is the 100 % picture enlarged.
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -75,8 +77,10 @@ private Q_SLOTS:
             QVERIFY2(widget != nullptr, qPrintable(name));
             QCOMPARE(widget->geometry(), pixels(control));
             QCOMPARE(widget->isVisibleTo(window), control.visible);
-            const QFont expected = control.font ? QFont(qstr(control.font->face)) : QApplication::font();
-            QCOMPARE(widget->font().family(), expected.family());
+            // The embedded design for the control's size ("MS Sans Serif 13"), not a fallback.
+            const QString face = control.font ? qstr(control.font->face) : QStringLiteral("MS Sans Serif");
+            QVERIFY2(widget->font().family().startsWith(face), qPrintable(widget->font().family()));
+            QCOMPARE(QFontInfo(widget->font()).family(), widget->font().family());
             QCOMPARE(widget->font().bold(), control.font != nullptr && control.font->weight >= 700);
             if (auto* label = qobject_cast<QLabel*>(widget)) {
                 QCOMPARE(label->text(), qstr(control.caption));
@@ -156,6 +160,38 @@ private Q_SLOTS:
         QCOMPARE(names(walked), names(controls));
     }
 
+    void twiceTheScaleIsThePictureEnlarged_data() { windowMatchesDefinition_data(); }
+    void twiceTheScaleIsThePictureEnlarged()
+    {
+        QFETCH(const ui::WindowDef*, definition);
+        ui::Form& form = runtime->build(*definition);
+        auto* window = static_cast<QMainWindow*>(form.widget());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const auto picture = [window](int ratio) {
+            QPixmap pixmap(window->size() * ratio);
+            pixmap.setDevicePixelRatio(ratio);
+            window->render(&pixmap);
+            return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage enlarged = picture(1).scaled(window->size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage twice = picture(2);
+        // The text's part of the picture: the style draws its gradients, corners and hairlines at
+        // the screen's own resolution.
+        QList<QWidget*> parts{window->menuBar()};
+        for (QLabel* label : window->findChildren<QLabel*>())
+            parts << label;
+        for (const QWidget* part : parts) {
+            if (!part->isVisibleTo(window))
+                continue;
+            QRect area(part->mapTo(window, QPoint(0, 0)), part->size());
+            if (part == window->menuBar())
+                area.setBottom(area.bottom() - 2);  // the bar's bottom edge
+            area = QRect(area.topLeft() * 2, area.size() * 2);
+            QVERIFY2(twice.copy(area) == enlarged.copy(area), qPrintable(part->objectName()));
+        }
+    }
+
     void fixedCaptionsFitTheirLabels_data()
     {
         QTest::addColumn<const ui::WindowDef*>("definition");
@@ -191,8 +227,7 @@ private Q_SLOTS:
 
     void shippedFontIsTheWindowFont()
     {
-        QCOMPARE(QApplication::font().family(), QStringLiteral("MS Sans Serif"));
-        QVERIFY(QFontInfo(QApplication::font()).exactMatch() || QFontInfo(QApplication::font()).family() == QStringLiteral("MS Sans Serif"));
+        QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("MS Sans Serif 13"));
     }
 };
 
