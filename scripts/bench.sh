@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and prints every figure as a Markdown table, also written to
 # <build folder>/bench.md:
-#   - start-up, from launch until the first window is painted, of Yarno and of a bare Qt Widgets
+#   - start-up, from launch until the first window is painted, at 100 % and 200 %, of Yarno and of a bare Qt Widgets
 #     program with one label in the same font (the toolkit's floor), run in turn under Xvfb;
 #   - instructions to that first paint, under callgrind;
 #   - Submit and New on both stories: time and instructions per operation.
@@ -50,6 +50,10 @@ on_x() {
 echo "== Start-up: $pairs pairs, Yarno and floor in turn" >&2
 on_x "$probe" --pairs "$pairs" --warmup 3 --runs "$out/startup-runs.tsv" yarno="$yarno" floor="$floor" \
   >"$out/startup.tsv" 2>"$out/startup.log" || { cat "$out/startup.log" >&2; exit 1; }
+echo "== Start-up at 200 %: $pairs pairs" >&2
+on_x env QT_SCALE_FACTOR=2 "$probe" --pairs "$pairs" --warmup 3 --runs "$out/startup-200-runs.tsv" \
+  yarno="$yarno" floor="$floor" >"$out/startup-200.tsv" 2>"$out/startup-200.log" \
+  || { cat "$out/startup-200.log" >&2; exit 1; }
 
 echo "== Start-up instructions under callgrind" >&2
 on_x "$probe" --pairs 1 --warmup 0 --term \
@@ -89,12 +93,13 @@ cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 qt=$(awk -F'\t' '$1 == "qt" { print $2 }' "$out/story.tsv")
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
-field() {  # field PROGRAM COLUMN
+field() {  # field PROGRAM COLUMN [SCALE]
   awk -F'\t' -v p="$1" -v c="$2" 'NR == 1 { for (i = 1; i <= NF; ++i) col[$i] = i; next } $1 == p { print $col[c] }' \
-    "$out/startup.tsv"
+    "$out/startup${3:+-$3}.tsv"
 }
-fastest() {  # fastest PROGRAM
-  awk -F'\t' -v p="$1" 'NR > 1 && $2 == p && (min == "" || $3 < min) { min = $3 } END { print min }' "$out/startup-runs.tsv"
+fastest() {  # fastest PROGRAM [SCALE]
+  awk -F'\t' -v p="$1" 'NR > 1 && $2 == p && (min == "" || $3 < min) { min = $3 } END { print min }' \
+    "$out/startup${2:+-$2}-runs.tsv"
 }
 story_us() { awk -F'\t' -v k="$1" '$1 == k { print $2 }' "$out/story.tsv"; }
 story_ir() { awk -F'\t' -v k="$1" -v n="$cycles_cg" '$1 == k { printf "%.0f", $2 / n }' "$out/story-ir.tsv"; }
@@ -107,7 +112,8 @@ story_ir() { awk -F'\t' -v k="$1" -v n="$cycles_cg" '$1 == k { printf "%.0f", $2
   echo
   echo "### Start-up, launch to first paint"
   echo
-  echo "Under Xvfb with no window manager; $pairs pairs run in turn after 3 unrecorded. Each run ends"
+  echo "Under Xvfb with no window manager; $pairs pairs run in turn after 3 unrecorded, at 100 % and again"
+  echo "at 200 % (QT_SCALE_FACTOR=2). Each run ends"
   echo "when the X server reports the first drawing into the mapped window (DAMAGE), and the program is"
   echo "killed there. The floor is a bare Qt Widgets program: one 491x442 window, one label, the same"
   echo "embedded font. Peak RSS is ru_maxrss from wait4, what /usr/bin/time -v prints as \"Maximum"
@@ -118,7 +124,11 @@ story_ir() { awk -F'\t' -v k="$1" -v n="$cycles_cg" '$1 == k { printf "%.0f", $2
     -v cy="$(field yarno cpu_ms)" -v cf="$(field floor cpu_ms)" \
     -v my="$(field yarno map_ms)" -v mf="$(field floor map_ms)" \
     -v ry="$(field yarno max_rss_kib)" -v rf="$(field floor max_rss_kib)" \
-    -v iy="$ir_yarno" -v if_="$ir_floor" -v built="$(story_us built-at-start)" -v test="$startup_test" 'BEGIN {
+    -v iy="$ir_yarno" -v if_="$ir_floor" -v built="$(story_us built-at-start)" -v test="$startup_test" \
+    -v wy2="$(field yarno wall_ms 200)" -v wf2="$(field floor wall_ms 200)" \
+    -v fy2="$(fastest yarno 200)" -v ff2="$(fastest floor 200)" \
+    -v cy2="$(field yarno cpu_ms 200)" -v cf2="$(field floor cpu_ms 200)" \
+    -v ry2="$(field yarno max_rss_kib 200)" -v rf2="$(field floor max_rss_kib 200)" 'BEGIN {
       ratio = wy / wf; extra = (ry - rf) / 1024
       print "| figure | Yarno | floor | Yarno vs floor | goal |"
       print "|---|---:|---:|---:|---|"
@@ -128,6 +138,11 @@ story_ir() { awk -F'\t' -v k="$1" -v n="$cycles_cg" '$1 == k { printf "%.0f", $2
       printf "| CPU time (user+sys), median | %.1f ms | %.1f ms | %.2f x | |\n", cy, cf, cy / cf
       printf "| instructions to first paint | %.1f M | %.1f M | %.2f x | |\n", iy / 1e6, if_ / 1e6, iy / if_
       printf "| peak RSS, median | %.1f MiB | %.1f MiB | %+.2f MiB | <= +3 MiB: %s |\n", ry / 1024, rf / 1024, extra, extra <= 3 ? "met" : "NOT met"
+      ratio2 = wy2 / wf2; extra2 = (ry2 - rf2) / 1024
+      printf "| at 200 %%: wall time to first paint, median | %.1f ms | %.1f ms | %.2f x | <= 1.10 x: %s |\n", wy2, wf2, ratio2, ratio2 <= 1.10 ? "met" : "NOT met"
+      printf "| at 200 %%: wall time to first paint, fastest run | %.1f ms | %.1f ms | %.2f x | |\n", fy2, ff2, fy2 / ff2
+      printf "| at 200 %%: CPU time (user+sys), median | %.1f ms | %.1f ms | %.2f x | |\n", cy2, cf2, cy2 / cf2
+      printf "| at 200 %%: peak RSS, median | %.1f MiB | %.1f MiB | %+.2f MiB | <= +3 MiB: %s |\n", ry2 / 1024, rf2 / 1024, extra2, extra2 <= 3 ? "met" : "NOT met"
       printf "| windows built by start-up | %s | | | Form1 only: %s (yarno_startup_test %s) |\n", built, built == "Form1" ? "met" : "NOT met", test
     }'
   echo
@@ -162,14 +177,14 @@ story_ir() { awk -F'\t' -v k="$1" -v n="$cycles_cg" '$1 == k { printf "%.0f", $2
   dl_y=$(ir yarno ":_dl_start ["); dl_f=$(ir floor ":_dl_start [")
   qa_y=$(ir yarno "???:QApplication::QApplication(int&, char**, int) ["); qa_f=$(ir floor "???:QApplication::QApplication(int&, char**, int) [")
   af_y=$(ir yarno "???:QFontDatabase::addApplicationFont(QString const&) ["); af_f=$(ir floor "???:QFontDatabase::addApplicationFont(QString const&) [")
-  icon_y=$(ir yarno "???:QIcon::QIcon(QString const&) [")
+  icon_y=$(ir yarno "ui::windowIcon(")
   build_y=$(ir yarno "ui::FormWindow::FormWindow(")
   show_y=$(ir yarno "ui::Form::show() ["); show_f=$(ir floor "???:QWidget::show() [")
   exec_y=$(ir yarno "???:QCoreApplication::exec() ["); exec_f=$(ir floor "???:QCoreApplication::exec() [")
   row "dynamic linking at launch" "$dl_y" "$dl_f"
   row "QApplication constructed" "$qa_y" "$qa_f"
   row "embedded font registered (fontconfig's first load)" "$af_y" "$af_f"
-  row "window icon loaded (ui::Runtime::Runtime)" "$icon_y" 0
+  row "window icon set up (ui::windowIcon; read when the window maps)" "$icon_y" 0
   row "Form1 built (ui::FormWindow::FormWindow)" "$build_y" 0
   row "window shown (ui::Form::show; floor: QWidget::show)" "$show_y" "$show_f"
   row "event loop until the first paint (QCoreApplication::exec)" "$exec_y" "$exec_f"

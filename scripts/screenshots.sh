@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays Yarno the way a person does, under a virtual X server, and saves a screenshot of each
-# window into docs/: a told Sport story, a told Lottery story, and About.
+# window into docs/: a told Sport story, a told Lottery story, and About, and the Sport story again
+# at 200 % (QT_SCALE_FACTOR=2).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" xdotool imagemagick
@@ -8,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$root/docs"
 
 display=:$((100 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $yarno $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
@@ -23,11 +24,14 @@ answer() {  # types each answer, then Tab to the next box
 }
 shoot() { sleep 0.5; import -window "$1" "$root/docs/$2.png"; echo "docs/$2.png"; }
 
-sport=$(window Yarno)
-xdotool windowfocus --sync "$sport"
-answer Sam tennis "the Lions" ball nose clown
-xdotool key alt+s
-shoot "$sport" sport
+tell_sport() {  # tell_sport SCREENSHOT
+  sport=$(window Yarno)
+  xdotool windowfocus --sync "$sport"
+  answer Sam tennis "the Lions" ball nose clown
+  xdotool key alt+s
+  shoot "$sport" "$1"
+}
+tell_sport sport
 
 xdotool key F2
 sleep 0.5
@@ -48,3 +52,9 @@ sleep 0.3
 xdotool key alt+e  # Exit: with every other window hidden, the run ends
 wait "$yarno"
 echo "Yarno ended with status $?"
+
+QT_SCALE_FACTOR=2 "$root/build/app/yarno" &
+yarno=$!
+tell_sport sport-200
+xdotool key alt+e
+wait "$yarno"

@@ -29,11 +29,12 @@ struct StoryDef {
 };
 
 // Fills every slot from its answer box, in table order, then shows the story labels in order and
-// the closing line last. The answers are copied exactly as typed.
+// the closing line last. The answers are copied exactly as typed. Then a screen reader speaks the
+// whole story in reading order, its pieces joined as they read on screen.
 void submit(ui::Form& form, const StoryDef& story);
 
-// Empties the answer boxes, then hides the story labels and the closing line. The slots keep
-// their captions, hidden, until the next submit.
+// Empties the answer boxes, then hides the story labels and the closing line, and withdraws the
+// spoken story unsaid. The slots keep their captions, hidden, until the next submit.
 void clear(ui::Form& form, const StoryDef& story);
 
 constexpr bool isAnswerBox(const StoryDef& story, std::string_view name)

@@ -58,6 +58,12 @@ void Form::setVisible(std::string_view name, bool visible)
     control("Visible", name)->setVisible(visible);
 }
 
+void Form::announce(const QString& text)
+{
+    requireLoaded("Announce");
+    window_->announce(text);
+}
+
 void Form::show()
 {
     requireLoaded("Show");

@@ -39,6 +39,10 @@ public:
     void setCaption(std::string_view control, const QString& value);
     void setVisible(std::string_view control, bool visible);
 
+    // Has a screen reader speak text at once, without moving the focus or changing what is drawn;
+    // an empty text withdraws the last one unspoken.
+    void announce(const QString& text);
+
     // The window's own Visible, and its end.
     void show();
     void hide();

@@ -12,8 +12,10 @@
 #include <limits>
 
 #include "ui/access_keys.h"
+#include "ui/announcer.h"
 #include "ui/form.h"
 #include "ui/label.h"
+#include "ui/reading_order.h"
 #include "ui/text.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
@@ -47,9 +49,16 @@ FormWindow::FormWindow(Form& form, const WindowDef& definition)
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    controls_.reserve(definition.controls.size());
-    for (const ControlDef& control : definition.controls)
-        controls_.emplace_back(control.name, makeControl(control, client));
+    // Qt lists a widget's children to assistive technology in the order they were made, so they
+    // are made in reading order; the table keeps its own order, and the tab order its indices.
+    // Made later, a control stacks above an earlier one, which shows nowhere: the labels that
+    // overlap their neighbour by a pixel draw no background.
+    std::vector<QWidget*> widgets(definition.controls.size());
+    for (const std::size_t i : readingOrder(definition.controls))
+        widgets[i] = makeControl(definition.controls[i], client);
+    controls_.reserve(widgets.size());
+    for (std::size_t i = 0; i < widgets.size(); ++i)
+        controls_.emplace_back(definition.controls[i].name, widgets[i]);
 
     buildMenus(definition);
     orderTabs(definition);
@@ -147,6 +156,19 @@ void FormWindow::centreOnScreen()
         return;
     const QRect available = screen->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
+}
+
+void FormWindow::announce(const QString& text)
+{
+    if (announcer_ == nullptr) {
+        if (text.isEmpty())
+            return;
+        // Made on first use, so a window that never speaks has none, and it comes last, after
+        // the controls. In the client area: showing a child of the main window itself would have
+        // Qt lay the whole window out again.
+        announcer_ = new Announcer(centralWidget());
+    }
+    announcer_->announce(text);
 }
 
 QWidget* FormWindow::control(std::string_view name) const

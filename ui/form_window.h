@@ -14,6 +14,7 @@ class QAction;
 
 namespace ui {
 
+class Announcer;
 class Form;
 
 class FormWindow final : public QMainWindow {
@@ -27,6 +28,7 @@ public:
     // The first control in tab order that can take the focus, or nullptr.
     QWidget* firstInTabOrder() const { return firstInTabOrder_; }
     void centreOnScreen();
+    void announce(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,6 +44,7 @@ private:
     std::vector<std::pair<std::string_view, QWidget*>> controls_;
     std::vector<std::pair<std::string_view, QAction*>> menuItems_;
     QWidget* firstInTabOrder_ = nullptr;
+    Announcer* announcer_ = nullptr;  // made on the first announcement
 };
 
 }  // namespace ui

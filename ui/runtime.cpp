@@ -1,29 +1,30 @@
 #include "ui/runtime.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 #include <QMessageBox>
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/app_style.h"
 #include "ui/form.h"
 #include "ui/run_time_error.h"
 #include "ui/text.h"
 #include "ui/window_font.h"
+#include "ui/window_icon.h"
 
 namespace ui {
 
 namespace {
 
-// Naming the format spares Qt from trying every image plugin on the file first.
-QIcon loadPng(const QString& path)
+// Owned by the window whose handler raised it, a box is transient for that window and centred
+// over it; still, no window of the program takes input until it is dismissed.
+void showBox(QMessageBox::Icon icon, const QString& title, const QString& text, QWidget* owner)
 {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
+    QMessageBox box(icon, title, text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ Runtime::Runtime(std::string_view appTitle, std::string_view iconPath)
     QApplication::setStyle(new AppStyle);
     installWindowFont();
     if (!iconPath.empty())
-        QApplication::setWindowIcon(loadPng(toQString(iconPath)));
+        QApplication::setWindowIcon(windowIcon(toQString(iconPath)));
 }
 
 Runtime::~Runtime()
@@ -58,9 +59,12 @@ Form& Runtime::build(const WindowDef& definition)
 
 void Runtime::messageBox(std::string_view prompt)
 {
-    QMessageBox box(QMessageBox::NoIcon, appTitle_, toQString(prompt), QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    showBox(QMessageBox::NoIcon, appTitle_, toQString(prompt), boxOwner());
+}
+
+QWidget* Runtime::boxOwner() const
+{
+    return handlerForm_ != nullptr ? handlerForm_->widget() : nullptr;
 }
 
 void Runtime::deliver(Form& form, const std::function<void(Form&)>& handler)
@@ -68,6 +72,7 @@ void Runtime::deliver(Form& form, const std::function<void(Form&)>& handler)
     if (exitStatus_)
         return;  // the run has ended; nothing more is delivered
     ++deliveryDepth_;
+    Form* const outerForm = std::exchange(handlerForm_, &form);
     bool failed = false;
     try {
         handler(form);
@@ -75,6 +80,7 @@ void Runtime::deliver(Form& form, const std::function<void(Form&)>& handler)
         failed = true;
         reportRunTimeError(error);
     }
+    handlerForm_ = outerForm;
     --deliveryDepth_;
     if (deliveryDepth_ > 0)
         return;
@@ -90,10 +96,8 @@ void Runtime::deliver(Form& form, const std::function<void(Form&)>& handler)
 
 void Runtime::reportRunTimeError(const RunTimeError& error)
 {
-    QMessageBox box(QMessageBox::Critical, appTitle_,
-                    QStringLiteral("Run-time error:\n\n%1").arg(QString::fromStdString(error.what())), QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    showBox(QMessageBox::Critical, appTitle_, QStringLiteral("Run-time error:\n\n%1").arg(QString::fromStdString(error.what())),
+            boxOwner());
     endRun(1);
 }
 

@@ -13,6 +13,8 @@
 
 #include "ui/definitions.h"
 
+class QWidget;
+
 namespace ui {
 
 class Form;
@@ -20,7 +22,8 @@ class RunTimeError;
 
 class Runtime {
 public:
-    // appTitle is the default title of message boxes; iconPath a Qt resource for every window.
+    // appTitle is the default title of message boxes; iconPath a Qt resource folder
+    // holding every window's icon as <size>.png.
     Runtime(std::string_view appTitle, std::string_view iconPath = {});
     ~Runtime();
     Runtime(const Runtime&) = delete;
@@ -29,7 +32,8 @@ public:
     // A new window, hidden, with every control as its definition gives it.
     Form& build(const WindowDef& definition);
 
-    // A modal box with a single OK button and no icon; returns when the user dismisses it.
+    // A modal box with a single OK button and no icon; returns when the user dismisses it. The
+    // window whose handler is running owns it.
     void messageBox(std::string_view prompt);
 
     // Runs one event's handler. A RunTimeError from it becomes the error box and ends the run;
@@ -52,12 +56,15 @@ private:
     // Destroys the Forms already unloaded, once no handler is running.
     void collectUnloaded();
     void reportRunTimeError(const RunTimeError& error);
+    // The window of the handler that is running, while it is loaded; nullptr outside handlers.
+    QWidget* boxOwner() const;
 
     QString appTitle_;
     std::vector<std::unique_ptr<Form>> loaded_;
     std::vector<std::unique_ptr<Form>> unloaded_;
     std::optional<int> exitStatus_;
     int deliveryDepth_ = 0;
+    Form* handlerForm_ = nullptr;  // the window whose handler is running
     bool running_ = false;
 };
 

@@ -1,5 +1,5 @@
 // The About window beside a story: only the rights line answers a click, with the modal
-// "Don't copy!" notice; the story window stays usable while About is open.
+// "Don't copy!" notice over the About window; the story window stays usable while About is open.
 
 #include <QApplication>
 #include <QLabel>
@@ -52,6 +52,9 @@ private Q_SLOTS:
                 QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
                 QCOMPARE(seen.buttonCount, 1);
                 QCOMPARE(seen.modality, Qt::ApplicationModal);
+                QCOMPARE(seen.owner, about->widget());
+                QVERIFY(seen.transientForOwner);
+                QVERIFY2(seen.offCentre <= 8, qPrintable(QString::number(seen.offCentre)));
             }
             QVERIFY(QApplication::activeModalWidget() == nullptr);
             // Dismissed or not, nothing else has moved.

@@ -1,5 +1,5 @@
-// A failing step inside a handler, delivered the way a real click is: the error box names what
-// failed, the run ends with status 1 and every window goes, and what the handler did before the
+// A failing step inside a handler, delivered the way a real click is: the error box, owned by the
+// window whose handler failed, names what failed, the run ends with status 1 and every window goes, and what the handler did before the
 // failure is not undone.
 
 #include <QApplication>
@@ -106,6 +106,7 @@ private Q_SLOTS:
         QFETCH(QString, windows);
         ui::Form& broken = session->runtime().build(kBroken);
         broken.show();
+        QWidget* const brokenWindow = broken.widget();
         QWidget* target = test::control(broken, button.toStdString());
 
         QString label;    // Label1 of the broken window
@@ -119,6 +120,9 @@ private Q_SLOTS:
         QVERIFY(box.shown);
         QCOMPARE(box.title, QStringLiteral("Yarno v1.2"));
         QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.owner, brokenWindow);  // the window whose handler failed
+        QVERIFY(box.transientForOwner);
+        QCOMPARE(box.modality, Qt::ApplicationModal);
         QVERIFY2(box.text.contains(message), qPrintable(box.text));
         QCOMPARE(label, QStringLiteral("done"));
         QCOMPARE(shown, windows);

@@ -125,7 +125,7 @@ private Q_SLOTS:
     void windowIconResources_data()
     {
         QTest::addColumn<int>("size");
-        for (int size : {16, 24, 32, 48})
+        for (int size : {16, 24, 32, 48, 64, 128})
             QTest::addRow("%d", size) << size;
     }
 

@@ -1,13 +1,15 @@
-// Both stories as a user plays them: answers typed, Submit pressed, the story read line by line;
-// New; answers that must show literally; and a Lottery window that can be widened or maximised
-// without moving anything.
+// Both stories as a user plays them: answers typed, Submit pressed, the story read line by line
+// and spoken whole; New; answers that must show literally; and a Lottery window that can be
+// widened or maximised without moving anything.
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
+#include "tests/support/announcements.h"
 #include "tests/support/steps.h"
 #include "tests/support/story_reader.h"
 #include "ui/twips.h"
@@ -93,6 +95,50 @@ private Q_SLOTS:
         QCOMPARE(lines[0], (QStringList{"One day", "Kim", "was playing", "tennis", "with", "the Lions"}));
         QCOMPARE(lines[1], (QStringList{"when a", "ball", "hit", "Kim", "in the", "nose"}));
         QCOMPARE(lines[2][0], QStringLiteral("Kim"));
+    }
+
+    void submitSpeaksTheStory_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("Sport") << "Form1" << test::kSportAnswers
+                               << "One day Sam was playing tennis with the Lions when a ball hit Sam in the nose Sam got "
+                                  "up, walked over to the person that had thrown that ball called him a clown and shot "
+                                  "him. The end.";
+        QTest::newRow("Sport, blanks and stray spaces")
+            << "Form1" << QStringList{" Jo ", "", "the   Lions", "ball", "nose", ""}
+            << "One day Jo was playing with the Lions when a ball hit Jo in the nose Jo got up, walked over to the "
+               "person that had thrown that ball called him a and shot him. The end.";
+        QTest::newRow("Lottery") << "Form3" << kLottery
+                                 << "One day Ann was out shopping and decided to buy a lottery ticket. When she came home "
+                                    "she turned on the TV and watched the lottery. In amazement, Ann realised she had won "
+                                    "$42,000,000,000 !! Ann went out and bought a brand new bus Then she bought a cake for "
+                                    "everyone else that he knew. One girl called Ann a thanks and they all lived happily "
+                                    "ever after... The end.";
+    }
+    void submitSpeaksTheStory()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, spoken);
+        ui::Form& form = test::bringUp(*session, window);
+        test::Announcements heard;
+        test::typeAnswers(form, answers);
+        QCOMPARE(heard.spoken, QStringList{});
+        const auto submit = [&] { static_cast<QPushButton*>(test::control(form, "Command1"))->click(); };
+        test::control(form, "Text6")->setFocus();
+        submit();
+        QCOMPARE(heard.spoken, QStringList{spoken});
+        QCOMPARE(form.widget()->focusWidget(), test::control(form, "Text6"));  // speaking moves no focus
+
+        static_cast<QLineEdit*>(test::control(form, "Text1"))->setText(QStringLiteral("Kim"));
+        submit();
+        QCOMPARE(heard.spoken.size(), 2);
+        QCOMPARE(heard.spoken[1], QString(spoken).replace(answers[0].trimmed(), QStringLiteral("Kim")));
+
+        test::choose(form, window == "Form1" ? "mNew" : "new");
+        QCOMPARE(heard.spoken.size(), 2);  // New says nothing
     }
 
     void newClearsAndHides_data()

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -73,6 +74,11 @@ ModalBox dismissModalBox(const std::function<void()>& action, const std::functio
             return;
         *seen = {true,  box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->buttons().size(),
                  box->windowModality()};
+        if (QWidget* owner = box->parentWidget()) {
+            seen->owner = owner->window();
+            seen->transientForOwner = box->windowHandle()->transientParent() == seen->owner->windowHandle();
+            seen->offCentre = (box->geometry().center() - seen->owner->geometry().center()).manhattanLength();
+        }
         if (whileShown)
             whileShown();
         box->button(QMessageBox::Ok)->click();

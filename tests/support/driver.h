@@ -41,6 +41,9 @@ struct ModalBox {
     QMessageBox::StandardButtons buttons;
     qsizetype buttonCount = 0;
     Qt::WindowModality modality = Qt::NonModal;
+    QWidget* owner = nullptr;         // the box's parent window
+    bool transientForOwner = false;   // as the window manager is told
+    int offCentre = 0;                // from its owner's centre, in pixels
 };
 
 // Runs action and presses OK on the modal box it opens, after whileShown has looked around with

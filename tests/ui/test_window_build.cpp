@@ -1,7 +1,8 @@
 // Every window, built from its definition, looks exactly as the definition says: size, border,
 // place on screen, each control's rectangle, caption, font, starting visibility and the name it
-// gives assistive technology, and every fixed caption fits its label in the shipped font (the
-// build runs that check at several scales too). At 200 % the text is the 100 % picture enlarged.
+// gives assistive technology; assistive technology meets the controls in reading order; every
+// fixed caption fits its label in the shipped font (the build runs that check at several scales
+// too); and at 200 % the text is the 100 % picture enlarged.
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -102,6 +103,61 @@ private Q_SLOTS:
             const auto* question = window->findChild<QLabel*>(qstr(pair.label));
             QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), question->text());
         }
+    }
+
+    void accessibleChildrenRunInReadingOrder_data()
+    {
+        QTest::addColumn<const ui::WindowDef*>("definition");
+        for (const ui::WindowDef* window : app::kProject.windows)
+            QTest::newRow(window->name.data()) << window;
+    }
+    void accessibleChildrenRunInReadingOrder()
+    {
+        QFETCH(const ui::WindowDef*, definition);
+        ui::Form& form = runtime->build(*definition);
+        QWidget* client = static_cast<QMainWindow*>(form.widget())->centralWidget();
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(client);
+        QList<QWidget*> walked;
+        for (int i = 0; i < accessible->childCount(); ++i)
+            walked << static_cast<QWidget*>(accessible->child(i)->object());
+
+        // Rows as the eye finds them on screen: controls joined by any chain of vertically
+        // overlapping rectangles; rows by their top edge, each row by left edge.
+        QList<QWidget*> controls = walked;
+        QCOMPARE(controls.size(), qsizetype(definition->controls.size()));
+        QList<int> row(controls.size());
+        for (qsizetype i = 0; i < controls.size(); ++i)
+            row[i] = int(i);
+        for (bool merged = true; merged;) {
+            merged = false;
+            for (qsizetype i = 0; i < controls.size(); ++i) {
+                for (qsizetype j = 0; j < controls.size(); ++j) {
+                    const QRect a = controls[i]->geometry(), b = controls[j]->geometry();
+                    if (a.top() <= b.bottom() && b.top() <= a.bottom() && row[j] > row[i]) {
+                        row[j] = row[i];
+                        merged = true;
+                    }
+                }
+            }
+        }
+        QMap<QWidget*, int> rowTop;
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const int top = controls[i]->y();
+            for (qsizetype j = 0; j < controls.size(); ++j) {
+                if (row[j] == row[i])
+                    rowTop[controls[i]] = std::min(rowTop.value(controls[i], top), controls[j]->y());
+            }
+        }
+        std::stable_sort(controls.begin(), controls.end(), [&](QWidget* a, QWidget* b) {
+            return std::pair(rowTop[a], a->x()) < std::pair(rowTop[b], b->x());
+        });
+        const auto names = [](const QList<QWidget*>& widgets) {
+            QStringList list;
+            for (const QWidget* widget : widgets)
+                list << widget->objectName();
+            return list;
+        };
+        QCOMPARE(names(walked), names(controls));
     }
 
     void twiceTheScaleIsThePictureEnlarged_data() { windowMatchesDefinition_data(); }
