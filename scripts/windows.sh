@@ -259,7 +259,7 @@ installer=$build/$name-windows-x64-setup.exe
 makensis -V2 -NOCD \
   -DVERSION="$short_version" -DVERSION4="$major.$minor.${patch:-0}.0" \
   -DFILES="$files" -DICON="$icon" -DOUTFILE="$installer" \
-  -DSIZE_KB="$(du -sk "$folder" | cut -f1)" "$root/packaging/windows/yarno.nsi"
+  -DSIZE_KB="$(du -sk "$folder" | cut -f1)" "$root/res/windows/yarno.nsi"
 ls -l "$zip_file" "$installer" | awk '{ printf "%s: %.1f MB\n", $NF, $5 / 1e6 }'
 end
 
