@@ -31,8 +31,10 @@ end() {
   echo "== $stage_name: ${seconds} s"
 }
 report() {
+  local status=$?
   echo "== Stage times"
   printf '   %s\n' "${timings[@]}"
+  (( status == 0 )) || echo "== FAILED in stage: $stage_name"
 }
 trap report EXIT
 
@@ -145,8 +147,9 @@ else
   begin "Qt source"; fetch_qt_source; end
   begin "Qt configure"; configure_qt; end
   begin "Qt build ($jobs jobs)"
-  nice cmake --build "$qt_build" --parallel "$jobs" >"$build/qt-build.log" ||
-    { tail -n 40 "$build/qt-build.log"; exit 1; }
+  # The whole log goes to a file; every hundredth step is shown, so a long build is seen to move.
+  nice cmake --build "$qt_build" --parallel "$jobs" 2>&1 | tee "$build/qt-build.log" |
+    awk '/^\[[0-9]*00\// { print; fflush() }' || { tail -n 40 "$build/qt-build.log"; exit 1; }
   end
   begin "Qt install"
   cmake --install "$qt_build" >"$build/qt-install.log"
