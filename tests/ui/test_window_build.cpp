@@ -105,12 +105,7 @@ private Q_SLOTS:
         }
     }
 
-    void accessibleChildrenRunInReadingOrder_data()
-    {
-        QTest::addColumn<const ui::WindowDef*>("definition");
-        for (const ui::WindowDef* window : app::kProject.windows)
-            QTest::newRow(window->name.data()) << window;
-    }
+    void accessibleChildrenRunInReadingOrder_data() { windowMatchesDefinition_data(); }
     void accessibleChildrenRunInReadingOrder()
     {
         QFETCH(const ui::WindowDef*, definition);
