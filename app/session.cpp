@@ -1,13 +1,12 @@
 #include "app/session.h"
 
 #include "app/navigation.h"
-#include "app/start.h"
 
 namespace app {
 
-Session::Session(const ProjectRecord& project)
+Session::Session(const ProjectRecord& project, ui::Backend& backend)
     : project_(project)
-    , runtime_(project.title, kIconPath)
+    , runtime_(backend, project.title)
     , registry_(runtime_, project.windows)
 {
     registry_.setOnBuilt([this](ui::Form& form) { bindNavigation(form, registry_); });

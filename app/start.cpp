@@ -1,23 +1,20 @@
 #include "app/start.h"
 
-#include <cstdio>
-#include <string>
+#include <memory>
 
 #include "app/session.h"
-#include "ui/application.h"
+#include "ui/platform.h"
 
 namespace app {
 
 int run(int argc, char** argv, const ProjectRecord& project)
 {
-    if (const std::string problem = ui::Application::displayProblem(argc > 0 ? argv[0] : ""); !problem.empty()) {
-        std::fputs(problem.c_str(), stderr);
-        return 2;
-    }
-    ui::Application application(argc, argv, kDesktopFileName);
-    Session session(project);
-    session.start();
-    return session.runtime().exec();
+    const ui::PlatformInfo info{.title = project.title, .desktopFileName = kDesktopFileName};
+    return ui::runOnPlatform(argc, argv, info, [&project](ui::Backend& backend) {
+        auto session = std::make_unique<Session>(project, backend);
+        session->start();
+        return std::unique_ptr<ui::Program>(std::move(session));
+    });
 }
 
 }  // namespace app

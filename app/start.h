@@ -6,7 +6,6 @@
 
 namespace app {
 
-inline constexpr std::string_view kIconPath = ":/yarno/icon";
 inline constexpr std::string_view kDesktopFileName = "io.github.orvask.Yarno";
 
 int run(int argc, char** argv, const ProjectRecord& project);

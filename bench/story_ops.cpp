@@ -37,6 +37,8 @@
 #include "app/project.h"
 #include "app/session.h"
 #include "ui/form.h"
+#include "ui/qt/application.h"
+#include "ui/qt/qt_backend.h"
 
 namespace {
 
@@ -73,8 +75,7 @@ void fillAnswers(ui::Form& form, int cycle)
 {
     static const char* const kAnswers[] = {"Robin", "cricket", "the Wanderers", "a teapot", "left elbow", "turnip"};
     for (int i = 0; i < 6; ++i) {
-        form.setText("Text" + std::to_string(i + 1),
-                     QStringLiteral("%1 %2").arg(QString::fromLatin1(kAnswers[i])).arg(cycle));
+        form.setText("Text" + std::to_string(i + 1), std::string(kAnswers[i]) + " " + std::to_string(cycle));
     }
     settle();
 }
@@ -83,8 +84,8 @@ class StoryWindow {
 public:
     StoryWindow(ui::Form& form, const Story& story)
         : form_(form)
-        , submit_(form.widget()->findChild<QPushButton*>(QStringLiteral("Command1")))
-        , newItem_(form.widget()->findChild<QAction*>(qstr(story.newItem)))
+        , submit_(ui::qt::windowOf(form)->findChild<QPushButton*>(QStringLiteral("Command1")))
+        , newItem_(ui::qt::windowOf(form)->findChild<QAction*>(qstr(story.newItem)))
     {
         if (submit_ == nullptr || newItem_ == nullptr) {
             std::fprintf(stderr, "yarno_bench_story: %s lacks Command1 or its New item\n", story.name);
@@ -149,7 +150,8 @@ int main(int argc, char** argv)
 
     // The program's own start-up, after the toolkit's: the session, Form1 built, shown and painted.
     CALLGRIND_TOGGLE_COLLECT;
-    app::Session session(app::kProject);
+    ui::qt::QtBackend backend(ui::qt::kIconPath);
+    app::Session session(app::kProject, backend);
     session.start();
     settle();
     CALLGRIND_TOGGLE_COLLECT;

@@ -4,7 +4,7 @@
 # stack protector need libssp. Fortification needs the optimiser (glibc warns without it, and
 # warnings are errors here), and is left out under the sanitizers, which check those calls
 # their own way. -U first, so a compiler or CXXFLAGS default cannot clash with ours.
-if(NOT WIN32 AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+if(NOT WIN32 AND NOT EMSCRIPTEN AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(yarno_options INTERFACE -fstack-protector-strong)
   target_link_options(yarno_options INTERFACE LINKER:-z,relro LINKER:-z,now)
   if(NOT YARNO_SANITIZE)

@@ -1,13 +1,8 @@
 #include "ui/form.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-
 #include <string>
 
-#include "ui/form_window.h"
-#include "ui/label.h"
+#include "ui/checks.h"
 #include "ui/run_time_error.h"
 #include "ui/runtime.h"
 
@@ -16,88 +11,81 @@ namespace ui {
 Form::Form(Runtime& runtime, const WindowDef& definition)
     : runtime_(runtime)
     , definition_(definition)
-    , window_(std::make_unique<FormWindow>(*this, definition))
 {
+    controls_.reserve(definition.controls.size());
+    for (const ControlDef& control : definition.controls)
+        controls_.push_back({std::string(control.caption), control.visible});
+    peer_ = runtime.backend().createWindow(definition, *this);
     for (const ClickBinding& binding : definition.handlers)
         bindClick(binding.control, binding.handler);
 }
 
-// Only the runtime's own end destroys a Form that is still loaded, never a handler, so the window
-// can go at once; unload() defers it instead.
 Form::~Form() = default;
 
-QString Form::text(std::string_view textBox) const
+const std::string& Form::text(std::string_view name) const
 {
-    auto* edit = qobject_cast<QLineEdit*>(control("Text", textBox));
-    if (edit == nullptr)
-        fail("Text", textBox, "only a text box has Text");
-    return edit->text();
+    return controls_[textBox(name)].value;
 }
 
-void Form::setText(std::string_view textBox, const QString& value)
+void Form::setText(std::string_view name, std::string_view value)
 {
-    auto* edit = qobject_cast<QLineEdit*>(control("Text", textBox));
-    if (edit == nullptr)
-        fail("Text", textBox, "only a text box has Text");
-    edit->setText(value);
+    const std::size_t i = textBox(name);
+    controls_[i].value = value;
+    peer_->setText(i, value);
 }
 
-void Form::setCaption(std::string_view name, const QString& value)
+void Form::setCaption(std::string_view name, std::string_view value)
 {
-    QWidget* widget = control("Caption", name);
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        label->setText(value);
-    else if (auto* button = qobject_cast<QPushButton*>(widget))
-        button->setText(value);
-    else
+    const std::size_t i = control("Caption", name);
+    if (definition_.controls[i].kind == Kind::TextBox)
         fail("Caption", name, "a text box has no Caption");
+    controls_[i].value = value;
+    peer_->setCaption(i, value);
 }
 
 void Form::setVisible(std::string_view name, bool visible)
 {
-    control("Visible", name)->setVisible(visible);
+    const std::size_t i = control("Visible", name);
+    controls_[i].visible = visible;
+    peer_->setControlVisible(i, visible);
 }
 
-void Form::announce(const QString& text)
+const std::string& Form::caption(std::string_view name) const
+{
+    return controls_[control("Caption", name)].value;
+}
+
+bool Form::isShown(std::string_view name) const
+{
+    return controls_[control("Visible", name)].visible;
+}
+
+void Form::announce(std::string_view text)
 {
     requireLoaded("Announce");
-    window_->announce(text);
+    peer_->announce(text);
 }
 
 void Form::show()
 {
     requireLoaded("Show");
-    if (!shownBefore_) {
-        shownBefore_ = true;
-        window_->centreOnScreen();
-        if (QWidget* first = window_->firstInTabOrder())
-            first->setFocus(Qt::OtherFocusReason);
-    }
-    if (window_->isVisible()) {
-        // Showing a window that already shows brings it to the front.
-        window_->raise();
-        window_->activateWindow();
-    } else {
-        window_->show();
-    }
+    peer_->show(!shownBefore_);
+    shownBefore_ = true;
+    visible_ = true;
 }
 
 void Form::hide()
 {
     requireLoaded("Hide");
-    window_->hide();
-}
-
-bool Form::isVisible() const
-{
-    return window_ != nullptr && window_->isVisible();
+    peer_->hide();
+    visible_ = false;
 }
 
 void Form::unload()
 {
     requireLoaded("Unload");
-    window_->hide();
-    window_.release()->deleteLater();
+    peer_.reset();
+    visible_ = false;
     if (unloadListener_)
         unloadListener_(*this);
     runtime_.retire(*this);
@@ -106,19 +94,9 @@ void Form::unload()
 void Form::bindClick(std::string_view name, std::function<void(Form&)> handler)
 {
     requireLoaded("Click");
-    const std::size_t index = clickHandlers_.size();
-    clickHandlers_.push_back(std::move(handler));
-    if (QAction* action = window_->menuItem(name)) {
-        QObject::connect(action, &QAction::triggered, &connections_, [this, index] { deliverClick(index); });
-        return;
-    }
-    QWidget* widget = control("Click", name);
-    if (auto* button = qobject_cast<QPushButton*>(widget))
-        QObject::connect(button, &QPushButton::clicked, &connections_, [this, index] { deliverClick(index); });
-    else if (auto* label = qobject_cast<Label*>(widget))
-        QObject::connect(label, &Label::clicked, &connections_, [this, index] { deliverClick(index); });
-    else
+    if (!hasMenuItem(definition_, name) && definition_.controls[control("Click", name)].kind == Kind::TextBox)
         fail("Click", name, "a text box has no Click");
+    clicks_.push_back({name, std::move(handler)});
 }
 
 void Form::setUnloadListener(std::function<void(Form&)> listener)
@@ -126,35 +104,50 @@ void Form::setUnloadListener(std::function<void(Form&)> listener)
     unloadListener_ = std::move(listener);
 }
 
-QWidget* Form::widget() const
+void Form::clicked(std::string_view name)
 {
-    return window_.get();
+    for (std::size_t i = 0; i < clicks_.size(); ++i) {
+        if (clicks_[i].control != name)
+            continue;
+        // Copied: a handler may bind or unload, and must not pull its own closure from under itself.
+        const std::function<void(Form&)> handler = clicks_[i].handler;
+        runtime_.deliver(*this, handler);
+        return;
+    }
 }
 
-void Form::deliverClick(std::size_t binding)
+void Form::edited(std::size_t control, std::string text)
 {
-    // Copied: a handler may bind or unload, and must not pull its own closure from under itself.
-    const std::function<void(Form&)> handler = clickHandlers_[binding];
-    runtime_.deliver(*this, handler);
+    if (control < controls_.size() && definition_.controls[control].kind == Kind::TextBox)
+        controls_[control].value = std::move(text);
 }
 
 void Form::closeRequested()
 {
+    // Closing from the title bar is an unload, delivered like any other event.
     runtime_.deliver(*this, [](Form& form) { form.unload(); });
 }
 
-QWidget* Form::control(std::string_view operation, std::string_view name) const
+std::size_t Form::control(std::string_view operation, std::string_view name) const
 {
     requireLoaded(operation);
-    QWidget* widget = window_->control(name);
-    if (widget == nullptr)
+    const std::size_t i = indexOfControl(definition_, name);
+    if (i == kNotFound)
         fail(operation, name, "the window has no such control");
-    return widget;
+    return i;
+}
+
+std::size_t Form::textBox(std::string_view name) const
+{
+    const std::size_t i = control("Text", name);
+    if (definition_.controls[i].kind != Kind::TextBox)
+        fail("Text", name, "only a text box has Text");
+    return i;
 }
 
 void Form::requireLoaded(std::string_view operation) const
 {
-    if (window_ == nullptr)
+    if (peer_ == nullptr)
         throw RunTimeError(std::string(operation), std::string(name()), "the window is unloaded");
 }
 

@@ -1,44 +1,17 @@
 #include "ui/runtime.h"
 
-#include <QApplication>
-#include <QMessageBox>
-
 #include <algorithm>
 #include <utility>
 
-#include "ui/app_style.h"
 #include "ui/form.h"
 #include "ui/run_time_error.h"
-#include "ui/text.h"
-#include "ui/window_font.h"
-#include "ui/window_icon.h"
 
 namespace ui {
 
-namespace {
-
-// Owned by the window whose handler raised it, a box is transient for that window and centred
-// over it; still, no window of the program takes input until it is dismissed.
-void showBox(QMessageBox::Icon icon, const QString& title, const QString& text, QWidget* owner)
+Runtime::Runtime(Backend& backend, std::string_view appTitle)
+    : backend_(backend)
+    , appTitle_(appTitle)
 {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-}
-
-}  // namespace
-
-Runtime::Runtime(std::string_view appTitle, std::string_view iconPath)
-    : appTitle_(toQString(appTitle))
-{
-    // The run ends when no window is left, which Qt's last-window-closed rule does not see:
-    // hidden windows count as closed to Qt.
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(new AppStyle);
-    installWindowFont();
-    if (!iconPath.empty())
-        QApplication::setWindowIcon(windowIcon(toQString(iconPath)));
 }
 
 Runtime::~Runtime()
@@ -47,8 +20,6 @@ Runtime::~Runtime()
         form->setUnloadListener({});
     loaded_.clear();
     unloaded_.clear();
-    // Unloaded windows wait for the event loop to delete them; the loop has ended.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 Form& Runtime::build(const WindowDef& definition)
@@ -59,12 +30,12 @@ Form& Runtime::build(const WindowDef& definition)
 
 void Runtime::messageBox(std::string_view prompt)
 {
-    showBox(QMessageBox::NoIcon, appTitle_, toQString(prompt), boxOwner());
+    backend_.messageBox(BoxKind::Notice, appTitle_, prompt, boxOwner());
 }
 
-QWidget* Runtime::boxOwner() const
+WindowPeer* Runtime::boxOwner() const
 {
-    return handlerForm_ != nullptr ? handlerForm_->widget() : nullptr;
+    return handlerForm_ != nullptr ? handlerForm_->peer() : nullptr;
 }
 
 void Runtime::deliver(Form& form, const std::function<void(Form&)>& handler)
@@ -91,13 +62,12 @@ void Runtime::deliver(Form& form, const std::function<void(Form&)>& handler)
         if (!anyVisible)
             endRun(0);
     }
-    collectUnloaded();
+    unloaded_.clear();
 }
 
 void Runtime::reportRunTimeError(const RunTimeError& error)
 {
-    showBox(QMessageBox::Critical, appTitle_, QStringLiteral("Run-time error:\n\n%1").arg(QString::fromStdString(error.what())),
-            boxOwner());
+    backend_.messageBox(BoxKind::RunTimeError, appTitle_, std::string("Run-time error:\n\n") + error.what(), boxOwner());
     endRun(1);
 }
 
@@ -105,9 +75,7 @@ int Runtime::exec()
 {
     if (exitStatus_)
         return *exitStatus_;
-    running_ = true;
-    const int status = QApplication::exec();
-    running_ = false;
+    const int status = backend_.exec();
     return exitStatus_.value_or(status);
 }
 
@@ -118,21 +86,7 @@ void Runtime::endRun(int status)
     exitStatus_ = status;
     while (!loaded_.empty())
         loaded_.back()->unload();
-    // Outside exec() Qt would keep the request and end the next event loop at once, even a
-    // message box's.
-    if (running_)
-        QApplication::exit(status);
-}
-
-std::size_t Runtime::loadedCount() const
-{
-    return loaded_.size();
-}
-
-void Runtime::collectUnloaded()
-{
-    if (deliveryDepth_ == 0)
-        unloaded_.clear();
+    backend_.runEnded(status);
 }
 
 void Runtime::retire(Form& form)

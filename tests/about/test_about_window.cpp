@@ -52,7 +52,7 @@ private Q_SLOTS:
                 QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
                 QCOMPARE(seen.buttonCount, 1);
                 QCOMPARE(seen.modality, Qt::ApplicationModal);
-                QCOMPARE(seen.owner, about->widget());
+                QCOMPARE(seen.owner, ui::qt::windowOf(*about));
                 QVERIFY(seen.transientForOwner);
                 QVERIFY2(seen.offCentre <= 8, qPrintable(QString::number(seen.offCentre)));
             }
@@ -69,9 +69,9 @@ private Q_SLOTS:
 
     void sportStaysUsableBesideAbout()
     {
-        QCOMPARE(about->widget()->windowModality(), Qt::NonModal);
+        QCOMPARE(ui::qt::windowOf(*about)->windowModality(), Qt::NonModal);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        sport->widget()->activateWindow();
+        ui::qt::windowOf(*sport)->activateWindow();
         QVERIFY(test::waitActive(*sport));
         test::choose(*sport, "mNew");
         test::control(*sport, "Text1")->setFocus();

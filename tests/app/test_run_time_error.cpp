@@ -17,25 +17,25 @@ app::WindowRegistry* registry = nullptr;  // for handlers that reach other windo
 
 void captionOfMissingLabel(ui::Form& form)
 {
-    form.setCaption("Label1", QStringLiteral("done"));
-    form.setCaption("Label99", QStringLiteral("never"));
+    form.setCaption("Label1", "done");
+    form.setCaption("Label99", "never");
 }
 
 void textOfALabel(ui::Form& form)
 {
-    form.setCaption("Label1", QStringLiteral("done"));
+    form.setCaption("Label1", "done");
     form.setCaption("Label1", form.text("Label1"));
 }
 
 void captionOfATextBox(ui::Form& form)
 {
-    form.setCaption("Label1", QStringLiteral("done"));
-    form.setCaption("Text1", QStringLiteral("never"));
+    form.setCaption("Label1", "done");
+    form.setCaption("Text1", "never");
 }
 
 void missingWindowAfterAbout(ui::Form& form)
 {
-    form.setCaption("Label1", QStringLiteral("done"));
+    form.setCaption("Label1", "done");
     registry->show("Form2");
     registry->show("Form4");
 }
@@ -106,7 +106,7 @@ private Q_SLOTS:
         QFETCH(QString, windows);
         ui::Form& broken = session->runtime().build(kBroken);
         broken.show();
-        QWidget* const brokenWindow = broken.widget();
+        QWidget* const brokenWindow = ui::qt::windowOf(broken);
         QWidget* target = test::control(broken, button.toStdString());
 
         QString label;    // Label1 of the broken window
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QVERIFY(box.transientForOwner);
         QCOMPARE(box.modality, Qt::ApplicationModal);
         QVERIFY2(box.text.contains(message), qPrintable(box.text));
-        QCOMPARE(label, QStringLiteral("done"));
+        QCOMPARE(label, "done");
         QCOMPARE(shown, windows);
 
         QCOMPARE(session->runtime().exitStatus(), std::optional<int>(1));

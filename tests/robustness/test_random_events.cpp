@@ -101,11 +101,11 @@ class RandomEventsTest : public QObject {
         ui::Form& target = form(window);
         // A user acts only after the screen has caught up, so pending activations land first.
         QCoreApplication::processEvents();
-        if (QApplication::activeWindow() != target.widget()) {
+        if (QApplication::activeWindow() != ui::qt::windowOf(target)) {
             // Asked directly: offscreen leaves a closed menu the focus window, and Qt then counts
             // the window it came from as active already and would not ask again.
-            target.widget()->windowHandle()->requestActivate();
-            if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == target.widget(); }))
+            ui::qt::windowOf(target)->windowHandle()->requestActivate();
+            if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == ui::qt::windowOf(target); }))
                 gProblems << window + " never became active";
         }
         const int roll = pick(100);
@@ -231,13 +231,13 @@ class RandomEventsTest : public QObject {
     void close(ui::Form& target, const QString& window)
     {
         log << window + ": close from the title bar";
-        target.widget()->close();
+        ui::qt::windowOf(target)->close();
         model->close(window);
     }
 
     void reshape(ui::Form& target)
     {
-        QWidget* window = target.widget();
+        QWidget* window = ui::qt::windowOf(target);
         if (const int how = pick(3); how == 0) {
             // Never below the designed size, where a user could no longer reach every control.
             const QSize size(500 + pick(900), 500 + pick(500));
@@ -253,7 +253,7 @@ class RandomEventsTest : public QObject {
     QWidget* focusIn(const QString& window)
     {
         QWidget* focus = QApplication::focusWidget();
-        if (focus != nullptr && focus->window() == form(window).widget())
+        if (focus != nullptr && focus->window() == ui::qt::windowOf(form(window)))
             return focus;
         gProblems << QString("keys pressed in %1 would reach %2").arg(window, focus ? focus->objectName() : "nothing");
         return nullptr;
@@ -283,7 +283,7 @@ class RandomEventsTest : public QObject {
             ++loaded;
             if (got->isVisible() != want.visible)
                 differences << window + (want.visible ? " is not visible" : " is visible");
-            const QWidget* focus = got->widget()->focusWidget();
+            const QWidget* focus = ui::qt::windowOf(*got)->focusWidget();
             if ((focus ? focus->objectName() : QString()) != want.focus)
                 differences << QString("%1 keeps its focus on %2, expected %3").arg(window, focus ? focus->objectName() : "nothing", want.focus);
             if (!Model::isStory(window))
@@ -371,7 +371,7 @@ private Q_SLOTS:
         watchdog.start(100);
         while (done < budget && failure.isEmpty()) {
             log << QString("-- run %1 starts").arg(++runs);
-            session = std::make_unique<app::Session>(app::kProject);
+            session = std::make_unique<app::Session>(app::kProject, test::desktop());
             model = std::make_unique<Model>();
             session->start();
             failedAtStart = !same();

@@ -130,7 +130,7 @@ private Q_SLOTS:
         test::control(form, "Text6")->setFocus();
         submit();
         QCOMPARE(heard.spoken, QStringList{spoken});
-        QCOMPARE(form.widget()->focusWidget(), test::control(form, "Text6"));  // speaking moves no focus
+        QCOMPARE(ui::qt::windowOf(form)->focusWidget(), test::control(form, "Text6"));  // speaking moves no focus
 
         static_cast<QLineEdit*>(test::control(form, "Text1"))->setText(QStringLiteral("Kim"));
         submit();
@@ -199,11 +199,11 @@ private Q_SLOTS:
         for (const char* slot : {"Label8", "Label16", "Label19"}) {
             QCOMPARE(label(form, slot)->text(), answer);
             QCOMPARE(label(form, slot)->textFormat(), Qt::PlainText);
-            QVERIFY(label(form, slot)->isVisibleTo(form.widget()));
+            QVERIFY(label(form, slot)->isVisibleTo(ui::qt::windowOf(form)));
         }
         // The slot never grows or moves, however much it holds.
         QCOMPARE(test::control(form, "Label8")->geometry(), QRect(72, 272, 89, 17));
-        form.widget()->grab();  // drawing it must not fail either
+        ui::qt::windowOf(form)->grab();  // drawing it must not fail either
     }
 
     void reshapingMovesNothing_data()
@@ -219,7 +219,7 @@ private Q_SLOTS:
         QFETCH(bool, maximise);
         QFETCH(QSize, size);
         ui::Form& form = test::bringUp(*session, "Form3");
-        auto* window = static_cast<QMainWindow*>(form.widget());
+        auto* window = static_cast<QMainWindow*>(ui::qt::windowOf(form));
         test::typeAnswers(form, kLottery);
         test::click(form, "Command1");
 

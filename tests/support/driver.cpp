@@ -13,12 +13,20 @@
 #include <memory>
 
 #include "ui/form.h"
+#include "ui/qt/application.h"
 
 namespace test {
 
+ui::Backend& desktop()
+{
+    // Never destroyed: it would outlive the QApplication it needs.
+    static auto* const backend = new ui::qt::QtBackend(ui::qt::kIconPath);
+    return *backend;
+}
+
 QWidget* control(const ui::Form& form, std::string_view name)
 {
-    return form.widget()->findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    return ui::qt::windowOf(form)->findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
 }
 
 void typeAnswers(ui::Form& form, const QStringList& answers)
@@ -49,19 +57,19 @@ void click(ui::Form& form, std::string_view name)
 
 void choose(ui::Form& form, std::string_view menuItem)
 {
-    auto* action = form.widget()->findChild<QAction*>(QString::fromUtf8(menuItem.data(), qsizetype(menuItem.size())));
+    auto* action = ui::qt::windowOf(form)->findChild<QAction*>(QString::fromUtf8(menuItem.data(), qsizetype(menuItem.size())));
     action->trigger();
 }
 
 bool waitActive(const ui::Form& form)
 {
-    return QTest::qWaitForWindowActive(form.widget());
+    return QTest::qWaitForWindowActive(ui::qt::windowOf(form));
 }
 
 void press(const ui::Form& form, QKeySequence keys)
 {
     const QKeyCombination combination = keys[0];
-    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : form.widget();
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : ui::qt::windowOf(form);
     QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
 }
 

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string_view>
 
+#include "ui/qt/qt_backend.h"
+
 class QWidget;
 
 namespace ui {
@@ -16,6 +18,9 @@ class Form;
 }
 
 namespace test {
+
+// The desktop backend every test window is built on; made once the QApplication exists.
+ui::Backend& desktop();
 
 QWidget* control(const ui::Form& form, std::string_view name);
 

@@ -21,7 +21,7 @@ namespace test {
 // As the program is right after launch: only the Sport window, on screen.
 inline std::unique_ptr<app::Session> startSession()
 {
-    auto session = std::make_unique<app::Session>(app::kProject);
+    auto session = std::make_unique<app::Session>(app::kProject, test::desktop());
     session->start();
     return session;
 }
@@ -44,7 +44,7 @@ inline bool act(app::Session& session, const QString& step)
         return false;
     }
     if (control == "close")
-        form->widget()->close();
+        ui::qt::windowOf(*form)->close();
     else if (control.startsWith("Command") || control.startsWith("Label"))
         click(*form, control.toStdString());
     else

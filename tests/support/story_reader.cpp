@@ -10,7 +10,7 @@ namespace test {
 
 Lines readStory(const ui::Form& form, const stories::StoryDef& story)
 {
-    QWidget* window = form.widget();
+    QWidget* window = ui::qt::windowOf(form);
     std::map<int, std::map<int, QString>> rows;  // top -> left -> caption
     auto take = [&](std::string_view name) {
         const auto* label = window->findChild<QLabel*>(QString::fromUtf8(name.data(), qsizetype(name.size())));

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "app/project.h"
+#include "tests/support/driver.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
@@ -39,7 +40,7 @@ class WindowBuildTest : public QObject {
     std::unique_ptr<ui::Runtime> runtime;
 
 private Q_SLOTS:
-    void init() { runtime = std::make_unique<ui::Runtime>("Yarno v1.2"); }
+    void init() { runtime = std::make_unique<ui::Runtime>(test::desktop(), "Yarno v1.2"); }
     void cleanup() { runtime.reset(); }
 
     void windowMatchesDefinition_data()
@@ -52,7 +53,7 @@ private Q_SLOTS:
     {
         QFETCH(const ui::WindowDef*, definition);
         ui::Form& form = runtime->build(*definition);
-        auto* window = static_cast<QMainWindow*>(form.widget());
+        auto* window = static_cast<QMainWindow*>(ui::qt::windowOf(form));
         QVERIFY(!window->isVisible());  // built hidden
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -110,7 +111,7 @@ private Q_SLOTS:
     {
         QFETCH(const ui::WindowDef*, definition);
         ui::Form& form = runtime->build(*definition);
-        QWidget* client = static_cast<QMainWindow*>(form.widget())->centralWidget();
+        QWidget* client = static_cast<QMainWindow*>(ui::qt::windowOf(form))->centralWidget();
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(client);
         QList<QWidget*> walked;
         for (int i = 0; i < accessible->childCount(); ++i)
@@ -160,7 +161,7 @@ private Q_SLOTS:
     {
         QFETCH(const ui::WindowDef*, definition);
         ui::Form& form = runtime->build(*definition);
-        auto* window = static_cast<QMainWindow*>(form.widget());
+        auto* window = static_cast<QMainWindow*>(ui::qt::windowOf(form));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const auto picture = [window](int ratio) {
@@ -203,7 +204,7 @@ private Q_SLOTS:
         QFETCH(const ui::WindowDef*, definition);
         QFETCH(QString, label);
         ui::Form& form = runtime->build(*definition);
-        const auto* widget = form.widget()->findChild<QLabel*>(label);
+        const auto* widget = ui::qt::windowOf(form)->findChild<QLabel*>(label);
         const QFontMetrics metrics(widget->font());
         // Every word must fit the width, and the wrapped text the height: nothing may be cut off.
         const QRect needed = metrics.boundingRect(QRect(0, 0, widget->width(), 100000),

@@ -1,11 +1,11 @@
 #pragma once
 // Gives a window's keys the meaning users expect, where Qt's shortcut map would decide otherwise:
 // Alt+letter presses the button whose caption marks that letter, even when a menu title marks it
-// too; and a menu item's shortcut works even while a text box has the focus. Private to ui/.
+// too; and a menu item's shortcut works even while a text box has the focus. Private to the Qt backend.
 
 #include <QObject>
 
-namespace ui {
+namespace ui::qt {
 
 class FormWindow;
 
@@ -23,4 +23,4 @@ private:
     FormWindow& window_;
 };
 
-}  // namespace ui
+}  // namespace ui::qt

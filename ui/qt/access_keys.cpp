@@ -6,7 +6,7 @@
 
 #include "ui/form_window.h"
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -18,7 +18,7 @@ QKeyCombination combinationOf(const QKeyEvent& event)
 
 QPushButton* buttonFor(const FormWindow& window, QKeyCombination keys)
 {
-    for (const auto& [name, widget] : window.controls()) {
+    for (QWidget* widget : window.controls()) {
         auto* button = qobject_cast<QPushButton*>(widget);
         if (button == nullptr || !button->isVisible() || !button->isEnabled())
             continue;
@@ -50,7 +50,7 @@ AccessKeys::AccessKeys(FormWindow& window)
 void AccessKeys::install()
 {
     window_.installEventFilter(this);
-    for (const auto& [name, widget] : window_.controls())
+    for (QWidget* widget : window_.controls())
         widget->installEventFilter(this);
 }
 
@@ -78,4 +78,4 @@ bool AccessKeys::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -105,4 +105,4 @@ void AppStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, con
     painter->fillRect(underline, textRole == QPalette::NoRole ? painter->pen().brush() : palette.brush(textRole));
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace ui {
+namespace ui::qt {
 
 Label::Label(const QString& caption, QWidget* parent)
     : QLabel(parent)
@@ -29,4 +29,4 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT this->clicked();
 }
 
-}  // namespace ui
+}  // namespace ui::qt

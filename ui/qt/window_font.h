@@ -1,16 +1,16 @@
 #pragma once
 // Fonts: the window font every control uses unless it has its own, and a FontDef as a QFont.
-// Private to ui/.
+// Private to the Qt backend.
 
 #include <QFont>
 
 #include "ui/definitions.h"
 
-namespace ui {
+namespace ui::qt {
 
 // Registers the embedded face and makes it the application's font. Call once, at start.
 void installWindowFont();
 
 QFont fontFor(const FontDef& definition);
 
-}  // namespace ui
+}  // namespace ui::qt

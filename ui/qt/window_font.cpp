@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 
-#include "ui/text.h"
+#include "ui/qt/text.h"
 #include "ui/twips.h"
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -76,4 +76,4 @@ void installWindowFont()
     QApplication::setFont(fontFor(kWindowFont));
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -4,9 +4,9 @@
 
 #include <cstdlib>
 
-#include "ui/text.h"
+#include "ui/qt/text.h"
 
-namespace ui {
+namespace ui::qt {
 
 Application::Application(int& argc, char** argv, std::string_view desktopFileName)
     : application_(std::make_unique<QApplication>(argc, argv))
@@ -40,4 +40,4 @@ std::string Application::displayProblem([[maybe_unused]] std::string_view progra
 #endif
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -2,7 +2,7 @@
 
 #include <QAccessibleWidget>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -11,7 +11,7 @@ namespace {
 // are not reliably spoken.
 QAccessibleInterface* notificationFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("ui::Announcer") && object->isWidgetType())
+    if (className == QLatin1String("ui::qt::Announcer") && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }
@@ -36,4 +36,4 @@ void Announcer::announce(const QString& text)
         show();
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -1,4 +1,4 @@
-#include "ui/form_window.h"
+#include "ui/qt/form_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -11,16 +11,16 @@
 #include <algorithm>
 #include <limits>
 
-#include "ui/access_keys.h"
-#include "ui/announcer.h"
-#include "ui/form.h"
-#include "ui/label.h"
+#include "ui/checks.h"
+#include "ui/qt/access_keys.h"
+#include "ui/qt/announcer.h"
+#include "ui/qt/label.h"
+#include "ui/qt/text.h"
+#include "ui/qt/window_font.h"
 #include "ui/reading_order.h"
-#include "ui/text.h"
 #include "ui/twips.h"
-#include "ui/window_font.h"
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -37,8 +37,9 @@ QKeySequence keySequence(int shortcut)
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form, const WindowDef& definition)
-    : form_(form)
+FormWindow::FormWindow(WindowEvents& events, const WindowDef& definition)
+    : events_(&events)
+    , definition_(definition)
 {
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.caption));
@@ -53,37 +54,43 @@ FormWindow::FormWindow(Form& form, const WindowDef& definition)
     // are made in reading order; the table keeps its own order, and the tab order its indices.
     // Made later, a control stacks above an earlier one, which shows nowhere: the labels that
     // overlap their neighbour by a pixel draw no background.
-    std::vector<QWidget*> widgets(definition.controls.size());
+    controls_.resize(definition.controls.size());
     for (const std::size_t i : readingOrder(definition.controls))
-        widgets[i] = makeControl(definition.controls[i], client);
-    controls_.reserve(widgets.size());
-    for (std::size_t i = 0; i < widgets.size(); ++i)
-        controls_.emplace_back(definition.controls[i].name, widgets[i]);
+        controls_[i] = makeControl(i, client);
 
-    buildMenus(definition);
-    orderTabs(definition);
-    nameInputs(definition);
-    sizeWindow(definition);
+    buildMenus();
+    orderTabs();
+    nameInputs();
+    sizeWindow();
     (new AccessKeys(*this))->install();
 }
 
-QWidget* FormWindow::makeControl(const ControlDef& control, QWidget* client)
+QWidget* FormWindow::makeControl(std::size_t index, QWidget* client)
 {
+    const ControlDef& control = definition_.controls[index];
     QWidget* widget = nullptr;
     switch (control.kind) {
-    case Kind::Label:
-        widget = new Label(toQString(control.caption), client);
+    case Kind::Label: {
+        auto* label = new Label(toQString(control.caption), client);
+        connect(label, &Label::clicked, this, [this, &control] { clicked(control.name); });
+        widget = label;
         break;
+    }
     case Kind::TextBox: {
         auto* edit = new QLineEdit(toQString(control.caption), client);
         // Qt would silently cut a long paste at 32767 characters; answers have no limit of ours.
         edit->setMaxLength(std::numeric_limits<int>::max());
+        connect(edit, &QLineEdit::textChanged, this, [this, index](const QString& text) {
+            if (!settingText_ && events_ != nullptr)
+                events_->edited(index, toUtf8(text));
+        });
         widget = edit;
         break;
     }
     case Kind::Button: {
         auto* button = new QPushButton(toQString(control.caption), client);
         button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+        connect(button, &QPushButton::clicked, this, [this, &control] { clicked(control.name); });
         widget = button;
         break;
     }
@@ -98,55 +105,84 @@ QWidget* FormWindow::makeControl(const ControlDef& control, QWidget* client)
     return widget;
 }
 
-void FormWindow::buildMenus(const WindowDef& definition)
+void FormWindow::buildMenus()
 {
-    for (const MenuDef& menuDef : definition.menus) {
+    for (const MenuDef& menuDef : definition_.menus) {
         QMenu* menu = menuBar()->addMenu(toQString(menuDef.caption));
         menu->setObjectName(toQString(menuDef.name));
         for (const MenuItemDef& item : menuDef.items) {
             QAction* action = menu->addAction(toQString(item.caption));
             action->setObjectName(toQString(item.name));
             action->setShortcut(keySequence(item.shortcut));
-            menuItems_.emplace_back(item.name, action);
+            connect(action, &QAction::triggered, this, [this, &item] { clicked(item.name); });
         }
     }
 }
 
-void FormWindow::orderTabs(const WindowDef& definition)
+void FormWindow::orderTabs()
 {
-    std::vector<const ControlDef*> byTabIndex;
-    for (const ControlDef& control : definition.controls) {
-        if (control.kind != Kind::Label)
-            byTabIndex.push_back(&control);
+    std::vector<std::size_t> byTabIndex;
+    for (std::size_t i = 0; i < definition_.controls.size(); ++i) {
+        if (definition_.controls[i].kind != Kind::Label)
+            byTabIndex.push_back(i);
     }
-    std::sort(byTabIndex.begin(), byTabIndex.end(),
-              [](const ControlDef* a, const ControlDef* b) { return a->tabIndex < b->tabIndex; });
+    std::sort(byTabIndex.begin(), byTabIndex.end(), [this](std::size_t a, std::size_t b) {
+        return definition_.controls[a].tabIndex < definition_.controls[b].tabIndex;
+    });
     QWidget* previous = nullptr;
-    for (const ControlDef* control : byTabIndex) {
-        QWidget* widget = this->control(control->name);
+    for (const std::size_t i : byTabIndex) {
         if (previous != nullptr)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
+            QWidget::setTabOrder(previous, controls_[i]);
+        previous = controls_[i];
     }
-    firstInTabOrder_ = byTabIndex.empty() ? nullptr : control(byTabIndex.front()->name);
+    firstInTabOrder_ = byTabIndex.empty() ? nullptr : controls_[byTabIndex.front()];
 }
 
-void FormWindow::nameInputs(const WindowDef& definition)
+void FormWindow::nameInputs()
 {
-    for (const LabelFor& pair : definition.labels) {
-        const auto* label = static_cast<const QLabel*>(control(pair.label));
-        control(pair.control)->setAccessibleName(label->text());
-    }
+    for (const LabelFor& pair : definition_.labels)
+        control(pair.control)->setAccessibleName(static_cast<const QLabel*>(control(pair.label))->text());
 }
 
-void FormWindow::sizeWindow(const WindowDef& definition)
+void FormWindow::sizeWindow()
 {
-    const int width = toPixels(definition.width);
-    const int height = toPixels(definition.height) + (definition.menus.empty() ? 0 : menuBar()->sizeHint().height());
-    if (definition.border == Border::FixedSingle)
+    const int width = toPixels(definition_.width);
+    const int height = toPixels(definition_.height) + (definition_.menus.empty() ? 0 : menuBar()->sizeHint().height());
+    if (definition_.border == Border::FixedSingle)
         setFixedSize(width, height);
     else
         resize(width, height);
+}
+
+void FormWindow::setText(std::size_t textBox, std::string_view text)
+{
+    settingText_ = true;
+    static_cast<QLineEdit*>(controls_[textBox])->setText(toQString(text));
+    settingText_ = false;
+}
+
+void FormWindow::setCaption(std::size_t control, std::string_view caption)
+{
+    if (definition_.controls[control].kind == Kind::Label)
+        static_cast<Label*>(controls_[control])->setText(toQString(caption));
+    else
+        static_cast<QPushButton*>(controls_[control])->setText(toQString(caption));
+}
+
+void FormWindow::showWindow(bool first)
+{
+    if (first) {
+        centreOnScreen();
+        if (firstInTabOrder_ != nullptr)
+            firstInTabOrder_->setFocus(Qt::OtherFocusReason);
+    }
+    if (isVisible()) {
+        // Showing a window that already shows brings it to the front.
+        raise();
+        activateWindow();
+    } else {
+        show();
+    }
 }
 
 void FormWindow::centreOnScreen()
@@ -158,42 +194,37 @@ void FormWindow::centreOnScreen()
     move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
-void FormWindow::announce(const QString& text)
+void FormWindow::announce(std::string_view text)
 {
     if (announcer_ == nullptr) {
-        if (text.isEmpty())
+        if (text.empty())
             return;
         // Made on first use, so a window that never speaks has none, and it comes last, after
         // the controls. In the client area: showing a child of the main window itself would have
         // Qt lay the whole window out again.
         announcer_ = new Announcer(centralWidget());
     }
-    announcer_->announce(text);
+    announcer_->announce(toQString(text));
 }
 
 QWidget* FormWindow::control(std::string_view name) const
 {
-    for (const auto& [controlName, widget] : controls_) {
-        if (controlName == name)
-            return widget;
-    }
-    return nullptr;
+    const std::size_t i = indexOfControl(definition_, name);
+    return i == kNotFound ? nullptr : controls_[i];
 }
 
-QAction* FormWindow::menuItem(std::string_view name) const
+void FormWindow::clicked(std::string_view name)
 {
-    for (const auto& [itemName, action] : menuItems_) {
-        if (itemName == name)
-            return action;
-    }
-    return nullptr;
+    if (events_ != nullptr)
+        events_->clicked(name);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing from the title bar is an unload, delivered like any other event.
+    // The core decides what closing means: the window stays until it is unloaded.
     event->ignore();
-    form_.closeRequested();
+    if (events_ != nullptr)
+        events_->closeRequested();
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -1,10 +1,10 @@
 #pragma once
 // A label that draws its caption as plain text, wraps it at word boundaries inside its fixed
-// rectangle, and reports a click. Private to ui/.
+// rectangle, and reports a click. Private to the Qt backend.
 
 #include <QLabel>
 
-namespace ui {
+namespace ui::qt {
 
 class Label final : public QLabel {
     Q_OBJECT
@@ -23,4 +23,4 @@ private:
     bool pressed_ = false;
 };
 
-}  // namespace ui
+}  // namespace ui::qt

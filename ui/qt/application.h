@@ -1,5 +1,5 @@
 #pragma once
-// The process's Qt application object, kept behind ui/ so nothing above it sees Qt Widgets.
+// The process's Qt application object, kept inside the Qt backend.
 
 #include <memory>
 #include <string>
@@ -7,7 +7,10 @@
 
 class QApplication;
 
-namespace ui {
+namespace ui::qt {
+
+// The window icon, drawn at build time into this Qt resource folder.
+inline constexpr std::string_view kIconPath = ":/yarno/icon";
 
 class Application {
 public:
@@ -26,4 +29,4 @@ private:
     std::unique_ptr<QApplication> application_;
 };
 
-}  // namespace ui
+}  // namespace ui::qt

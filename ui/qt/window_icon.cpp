@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -82,4 +82,4 @@ QIcon windowIcon(const QString& folder)
     return QIcon(new PngIcon(folder, sizes));
 }
 
-}  // namespace ui
+}  // namespace ui::qt

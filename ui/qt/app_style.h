@@ -2,11 +2,11 @@
 // The platform style, less one start-up cost: every menu bar asks for its overflow arrow icon at
 // once, and loading Qt's icon for it wakes every image format plugin. Our arrow is drawn only if a
 // menu bar ever overflows. And it puts centred captions on whole pixels, so that a scaled window
-// is the 100 % picture enlarged. Private to ui/.
+// is the 100 % picture enlarged. Private to the Qt backend.
 
 #include <QProxyStyle>
 
-namespace ui {
+namespace ui::qt {
 
 class AppStyle final : public QProxyStyle {
 public:
@@ -16,4 +16,4 @@ public:
                       const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
 };
 
-}  // namespace ui
+}  // namespace ui::qt

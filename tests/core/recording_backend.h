@@ -1,0 +1,37 @@
+#pragma once
+// A backend that draws nothing and records every operation the core asks of it, one line each
+// ("Form1 caption 14 Sam"), and plays the user's part through the events a real one would send.
+
+#include <string>
+#include <vector>
+
+#include "ui/backend.h"
+
+namespace test {
+
+class RecordingBackend final : public ui::Backend {
+public:
+    struct Window {
+        const ui::WindowDef* definition;
+        ui::WindowEvents* events;
+        bool alive = true;
+    };
+
+    std::unique_ptr<ui::WindowPeer> createWindow(const ui::WindowDef& definition, ui::WindowEvents& events) override;
+    void messageBox(ui::BoxKind kind, std::string_view title, std::string_view prompt, ui::WindowPeer* owner) override;
+    int exec() override { return 0; }
+    void runEnded(int status) override { log.push_back("end " + std::to_string(status)); }
+
+    // The user's part, in the newest window of that name.
+    void click(std::string_view window, std::string_view control);
+    void type(std::string_view window, std::string_view textBox, std::string text);
+    void close(std::string_view window);
+
+    std::vector<std::string> log;
+    std::vector<Window> windows;
+
+private:
+    Window& newest(std::string_view window);
+};
+
+}  // namespace test

@@ -1,0 +1,29 @@
+#pragma once
+// The start of a run on the platform this build links: each backend implements runOnPlatform.
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+namespace ui {
+
+class Backend;
+
+// Whatever the program keeps alive for the length of a run.
+class Program {
+public:
+    virtual ~Program() = default;
+    virtual int exec() = 0;  // runs until the run ends; returns the exit status
+};
+
+struct PlatformInfo {
+    std::string_view title;            // the application's title
+    std::string_view desktopFileName;  // the installed desktop entry, so desktops match the windows
+};
+
+// Makes the platform's application and backend, starts the program with it and runs it. A
+// platform that can start a new run after the last one ended (a web page) calls start again.
+int runOnPlatform(int& argc, char** argv, const PlatformInfo& info,
+                  const std::function<std::unique_ptr<Program>(Backend&)>& start);
+
+}  // namespace ui
