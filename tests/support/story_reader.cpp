@@ -5,6 +5,7 @@
 #include <map>
 
 #include "ui/form.h"
+#include "ui/qt/qt_backend.h"
 
 namespace test {
 

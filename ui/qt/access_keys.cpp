@@ -1,10 +1,10 @@
-#include "ui/access_keys.h"
+#include "ui/qt/access_keys.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "ui/form_window.h"
+#include "ui/qt/form_window.h"
 
 namespace ui::qt {
 

@@ -1,4 +1,4 @@
-#include "ui/announcer.h"
+#include "ui/qt/announcer.h"
 
 #include <QAccessibleWidget>
 

@@ -1,4 +1,4 @@
-#include "ui/app_style.h"
+#include "ui/qt/app_style.h"
 
 #include <QApplication>
 #include <QFontMetricsF>

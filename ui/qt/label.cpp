@@ -1,4 +1,4 @@
-#include "ui/label.h"
+#include "ui/qt/label.h"
 
 #include <QMouseEvent>
 

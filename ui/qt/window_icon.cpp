@@ -1,4 +1,4 @@
-#include "ui/window_icon.h"
+#include "ui/qt/window_icon.h"
 
 #include <QDir>
 #include <QHash>
