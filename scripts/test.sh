@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the plain build, then the same suite
-# under AddressSanitizer and UndefinedBehaviorSanitizer; last, prints the benchmark figures.
+# Installs what is missing, builds, and runs every test: the portable core without Qt, the plain
+# build, then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer; last, prints
+# the benchmark figures.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
+
+echo "== Build and test the portable core without Qt, on a backend that records"
+"$root/scripts/build.sh" "$root/build-core" -DYARNO_BACKEND=none -DYARNO_SANITIZE=ON
+ctest --test-dir "$root/build-core" --output-on-failure -j"$(nproc)"
 
 echo "== Build and test"
 "$root/scripts/build.sh" "$root/build"
