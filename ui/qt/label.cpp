@@ -1,17 +1,89 @@
 #include "ui/qt/label.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+#include "ui/caption.h"
+#include "ui/qt/text.h"
 
 namespace ui::qt {
+
+namespace {
+
+// Qt's mnemonic notation for drawn text whose character at accessKey (or none, -1) is underlined.
+QString withMnemonic(const QString& drawn, qsizetype accessKey)
+{
+    QString marked;
+    marked.reserve(drawn.size() + 2);
+    for (qsizetype i = 0; i < drawn.size(); ++i) {
+        if (i == accessKey)
+            marked += QLatin1Char('&');
+        else if (drawn[i] == QLatin1Char('&'))
+            marked += QLatin1Char('&');
+        marked += drawn[i];
+    }
+    return marked;
+}
+
+}  // namespace
 
 Label::Label(const QString& caption, QWidget* parent)
     : QLabel(parent)
 {
-    // An answer is the user's text, never markup and never an access key.
+    // An answer is the user's text, never markup.
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setText(caption);
+}
+
+// Qt's own wrapping also breaks after a "/" or a "-"; a caption breaks at blanks only, as it
+// does on every platform, so "team/person" stays whole. A word wider than the label stands on a
+// line of its own and is cut off at the label's edge; line breaks in the text stay.
+QString Label::brokenIntoLines(int width) const
+{
+    const DrawnCaption caption = drawnCaption(toUtf8(text()));
+    const QString drawn = toQString(caption.text);
+    const qsizetype accessKey = caption.accessKey == DrawnCaption::kNone
+        ? -1
+        : toQString(std::string_view(caption.text).substr(0, caption.accessKey)).size();
+
+    const QFontMetricsF metrics(font());
+    QString broken = drawn;
+    qsizetype lineStart = 0;
+    qsizetype lastBlank = -1;
+    for (qsizetype i = 0; i <= broken.size(); ++i) {
+        const bool end = i == broken.size() || broken[i] == QLatin1Char('\n');
+        if (end || broken[i] == QLatin1Char(' ')) {
+            // The line up to here, without the blank, overflows: break at the blank before it.
+            if (lastBlank > lineStart && metrics.horizontalAdvance(broken.mid(lineStart, i - lineStart)) > width) {
+                broken[lastBlank] = QLatin1Char('\n');
+                lineStart = lastBlank + 1;
+            }
+            lastBlank = i;
+        }
+        if (end) {
+            lineStart = i + 1;
+            lastBlank = -1;
+        }
+    }
+    return withMnemonic(broken, accessKey);
+}
+
+void Label::paintEvent(QPaintEvent*)
+{
+    // As QLabel draws plain text, with the lines broken here.
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    const Qt::LayoutDirection direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags = int(QStyle::visualAlignment(direction, alignment() & ~Qt::TextWordWrap)) | Qt::TextShowMnemonic
+        | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    const QRect box = contentsRect();
+    style()->drawItemText(&painter, box, flags, option.palette, isEnabled(), brokenIntoLines(box.width()), foregroundRole());
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

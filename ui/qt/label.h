@@ -1,6 +1,6 @@
 #pragma once
-// A label that draws its caption as plain text, wraps it at word boundaries inside its fixed
-// rectangle, and reports a click. Private to the Qt backend.
+// A label that draws its caption as plain text by the caption rule, breaks it into lines at blanks
+// only inside its fixed rectangle, and reports a click. Private to the Qt backend.
 
 #include <QLabel>
 
@@ -16,10 +16,14 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The caption with a line break wherever it wraps in this width, in Qt's mnemonic notation.
+    QString brokenIntoLines(int width) const;
+
     bool pressed_ = false;
 };
 
