@@ -83,10 +83,15 @@ QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, co
 void AppStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
                             const QString& text, QPalette::ColorRole textRole) const
 {
+    const qsizetype mnemonic = (flags & Qt::TextShowMnemonic) ? mnemonicAt(text) : -1;
+    if (mnemonic < 0 && !(flags & (Qt::AlignHCenter | Qt::AlignVCenter))) {
+        // Nothing to put on whole pixels: spare the layout that measuring the text would cost.
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
     const QFontMetricsF metrics(painter->font());
     const QSizeF size = metrics.size(flags, text);
     const QRect box = onWholePixels(rect, flags, size);
-    const qsizetype mnemonic = (flags & Qt::TextShowMnemonic) ? mnemonicAt(text) : -1;
     if (mnemonic < 0 || text.contains(QLatin1Char('\n'))) {
         QProxyStyle::drawItemText(painter, box, flags, palette, enabled, text, textRole);
         return;

@@ -45,14 +45,20 @@ Label::Label(const QString& caption, QWidget* parent)
 // line of its own and is cut off at the label's edge; line breaks in the text stay.
 QString Label::brokenIntoLines(int width) const
 {
-    const DrawnCaption caption = drawnCaption(toUtf8(text()));
-    const QString drawn = toQString(caption.text);
-    const qsizetype accessKey = caption.accessKey == DrawnCaption::kNone
-        ? -1
-        : toQString(std::string_view(caption.text).substr(0, caption.accessKey)).size();
-
     const QFontMetricsF metrics(font());
-    QString broken = drawn;
+    // Most captions have no marker and fit on their line: a story slot on every Submit.
+    const bool marked = text().contains(QLatin1Char('&'));
+    if (!marked && !text().contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text()) <= width)
+        return text();
+
+    QString broken = text();
+    qsizetype accessKey = -1;
+    if (marked) {
+        const DrawnCaption caption = drawnCaption(toUtf8(text()));
+        broken = toQString(caption.text);
+        if (caption.accessKey != DrawnCaption::kNone)
+            accessKey = toQString(std::string_view(caption.text).substr(0, caption.accessKey)).size();
+    }
     qsizetype lineStart = 0;
     qsizetype lastBlank = -1;
     for (qsizetype i = 0; i <= broken.size(); ++i) {
@@ -83,7 +89,12 @@ void Label::paintEvent(QPaintEvent*)
     const int flags = int(QStyle::visualAlignment(direction, alignment() & ~Qt::TextWordWrap)) | Qt::TextShowMnemonic
         | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
     const QRect box = contentsRect();
-    style()->drawItemText(&painter, box, flags, option.palette, isEnabled(), brokenIntoLines(box.width()), foregroundRole());
+    if (linesWidth_ != box.width() || linesOf_ != text()) {
+        lines_ = brokenIntoLines(box.width());
+        linesOf_ = text();
+        linesWidth_ = box.width();
+    }
+    style()->drawItemText(&painter, box, flags, option.palette, isEnabled(), lines_, foregroundRole());
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

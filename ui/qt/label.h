@@ -25,6 +25,10 @@ private:
     QString brokenIntoLines(int width) const;
 
     bool pressed_ = false;
+    // The last caption broken into lines, and for which caption and width: repaints are many.
+    QString lines_;
+    QString linesOf_;
+    int linesWidth_ = -1;
 };
 
 }  // namespace ui::qt
