@@ -339,6 +339,7 @@ Module['yarno'] = (function () {
         box.remove();
         openBoxes--;
         if (back && back !== document.body && shown(back)) back.focus();
+        else if (topWindow()) focusWindow(topWindow());
         if (openBoxes === 0 && pendingEnd) {
           var end = pendingEnd;
           pendingEnd = null;
@@ -360,3 +361,15 @@ Module['yarno'] = (function () {
     if (again) again.focus();
   }
 })();
+
+// The module is inside this script, as a data: URI. Left to itself, this emscripten tries to
+// fetch that URI first, which the page's policy (no connections at all) refuses, with an error
+// in the console; this compiles the bytes it already holds.
+Module['instantiateWasm'] = function (imports, receive) {
+  WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports).then(function (result) {
+    receive(result.instance, result.module);
+  }, function (reason) {
+    abort(reason);
+  });
+  return {};
+};

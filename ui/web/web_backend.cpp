@@ -74,7 +74,8 @@ int WebBackend::exec()
 
 void WebBackend::runEnded(int status)
 {
-    setText(endedReason_, status == 0 ? "Every window is closed." : "It ended after an error.");
+    setText(endedReason_, "It ended after an error.");
+    setHidden(endedReason_, status == 0);
     // After the error box, if one is still open: the user reads the error first.
     glue().call<void>("showEnded", ended_);
 }
