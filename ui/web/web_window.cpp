@@ -168,7 +168,7 @@ val WebWindow::makeControl(std::size_t index)
     case Kind::Label:
         node = element("div", "label");
         node.set("id", idOf(control.name));
-        web::setCaption(node, control.caption);
+        setLabelCaption(node, control.caption);
         listeners_.push_back(listen(node, "click", [this, &control](val) { events_.clicked(control.name); }));
         break;
     case Kind::TextBox:
@@ -209,9 +209,10 @@ void WebWindow::setText(std::size_t textBox, std::string_view text)
 
 void WebWindow::setCaption(std::size_t control, std::string_view caption)
 {
-    const std::string key = web::setCaption(controls_[control], caption);
-    if (definition_.controls[control].kind == Kind::Button)
-        setAttribute(controls_[control], "data-access-key", key);
+    if (definition_.controls[control].kind == Kind::Label)
+        setLabelCaption(controls_[control], caption);
+    else
+        setAttribute(controls_[control], "data-access-key", web::setCaption(controls_[control], caption));
 }
 
 void WebWindow::setControlVisible(std::size_t control, bool visible)
