@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the web page, build-web/yarno.html: the whole program in one file that plays from disk
+# or from any static server. Installs the Debian packages it lacks (packages-web.txt) first, and
+# afterwards runs the browser tests, tests/web/run.sh, where there are any.
+#
+#   scripts/web.sh [--build-only]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+build="$root/build-web"
+
+build_only=false
+if [[ ${1:-} == --build-only ]]; then
+  build_only=true
+  shift
+fi
+
+mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$here/packages-web.txt")
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [[ $(id -u) -eq 0 ]] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Debian's emscripten runs its tools on the system's node, which finds its modules here.
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S "$root" -B "$build" -DYARNO_BACKEND=web -DYARNO_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=MinSizeRel
+cmake --build "$build" -j "$(nproc)"
+
+page="$build/yarno.html"
+echo "Built $page: $(stat -c %s "$page") bytes, $(gzip -9c "$page" | wc -c) gzipped"
+if ! $build_only && [[ -f "$root/tests/web/run.sh" ]]; then
+  bash "$root/tests/web/run.sh" "$page"
+fi

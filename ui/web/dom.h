@@ -1,0 +1,39 @@
+#pragma once
+// The page's elements, made and changed through embind. Text always enters the page as text
+// (textContent, text nodes), never as markup, so a caption or an answer shows exactly as typed.
+
+#include <emscripten/val.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace ui::web {
+
+using emscripten::val;
+
+val document();
+val element(std::string_view tag, std::string_view className = {});
+void setAttribute(val& node, std::string_view name, std::string_view value);
+void setText(val& node, std::string_view text);
+void append(val& parent, const val& child);
+void setHidden(val& node, bool hidden);
+
+// Replaces what node shows with a caption drawn by the "&" rule: the access key underlined.
+// Returns the access key, lower-cased, or an empty string when the caption marks none.
+std::string setCaption(val& node, std::string_view caption);
+
+// The same for a label, which wraps at blanks only: a word that a browser would break inside
+// ("team/person", "well-known") is kept whole in a span of its own.
+void setLabelCaption(val& node, std::string_view caption);
+
+// Calls handler with the event each time node fires type, until the listener is dropped. A
+// handler may drop listeners, its own included, while it runs.
+using Listener = std::function<void(val event)>;
+int listen(val& node, std::string_view type, Listener handler);
+void drop(int listener);
+
+// The page's behaviour that JavaScript keeps (keys, menus, dragging): glue.js, by name.
+val glue();
+
+}  // namespace ui::web

@@ -1,0 +1,375 @@
+// What the page does on its own, as a desktop's window manager would: stacking, placing and
+// dragging windows, the keyboard (tab order, access keys, menu shortcuts, the menu bar), and the
+// modal boxes. The rules of the run stay in the program; this only reports clicks and edits.
+Module['yarno'] = (function () {
+  'use strict';
+  var topZ = 1;
+  var openBoxes = 0;
+  var pendingEnd = null;
+  var resolveReady;
+  window['yarnoReady'] = new Promise(function (resolve) { resolveReady = resolve; });
+
+  function windows() {
+    return Array.prototype.slice.call(document.querySelectorAll('main > .window:not([hidden])'));
+  }
+  function topWindow() {
+    var best = null;
+    windows().forEach(function (w) {
+      if (!best || (+w.style.zIndex || 0) > (+best.style.zIndex || 0)) best = w;
+    });
+    return best;
+  }
+  function raise(win) {
+    if (+win.style.zIndex !== topZ) win.style.zIndex = String(++topZ);
+  }
+  function shown(node) {
+    return node.isConnected && !node.closest('[hidden]');
+  }
+  function tabs(win) {
+    return (win._tabs || []).filter(shown);
+  }
+  function focusWindow(win) {
+    var last = win._lastFocus;
+    var target = last && shown(last) && win.contains(last) ? last : tabs(win)[0];
+    if (target) target.focus();
+  }
+
+  // The viewport's width, without a scroll bar; a window wider than it is drawn smaller.
+  function viewport() {
+    return { width: document.documentElement.clientWidth, height: window.innerHeight };
+  }
+  function fit(win) {
+    if (win.classList.contains('maximised')) return;
+    var view = viewport();
+    var scale = Math.min(1, view.width / win.offsetWidth);
+    win._scale = scale;
+    win.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+    clamp(win, parseFloat(win.style.left) || 0, parseFloat(win.style.top) || 0);
+  }
+  // Never past the viewport's sides (no sideways scrolling), never above its top (the title bar
+  // stays within reach).
+  function clamp(win, left, top) {
+    var width = win.offsetWidth * (win._scale || 1);
+    var room = Math.max(0, viewport().width - width);
+    win.style.left = Math.round(Math.min(Math.max(left, 0), room)) + 'px';
+    win.style.top = Math.round(Math.max(top, 0)) + 'px';
+  }
+  // Centred in the viewport; beside the window in front, if there is one, as a window it
+  // opens from, or over it a little lower where there is no room beside it.
+  function place(win) {
+    var view = viewport();
+    var scale = win._scale || 1;
+    var width = win.offsetWidth * scale;
+    var height = win.offsetHeight * scale;
+    var other = topWindow();
+    var left = (view.width - width) / 2;
+    var top = (view.height - height) / 2;
+    if (other && other !== win) {
+      var box = other.getBoundingClientRect();
+      var ox = box.left + window.scrollX;
+      var oy = box.top + window.scrollY;
+      if (ox + box.width + 8 + width <= view.width) {
+        left = ox + box.width + 8;
+        top = oy;
+      } else {
+        left = ox + 24;
+        top = oy + 24;
+      }
+    }
+    clamp(win, left, top);
+  }
+
+  function menuTitles(win) {
+    return Array.prototype.slice.call(win.querySelectorAll('.menu-title'));
+  }
+  function itemsOf(title) {
+    return Array.prototype.slice.call(title.nextElementSibling.querySelectorAll('.menu-item'));
+  }
+  function openTitle(win) {
+    return win.querySelector('.menu-title[aria-expanded="true"]');
+  }
+  function openMenu(title, focus) {
+    var win = title.closest('.window');
+    var active = document.activeElement;
+    if (!win._menuReturn && active && !active.closest('.menubar')) win._menuReturn = active;
+    closeMenus(win, false);
+    title.setAttribute('aria-expanded', 'true');
+    title.nextElementSibling.hidden = false;
+    var items = itemsOf(title);
+    if (focus === 'first' && items.length) items[0].focus();
+    else if (focus === 'last' && items.length) items[items.length - 1].focus();
+    else title.focus();
+  }
+  function closeMenus(win, restore) {
+    menuTitles(win).forEach(function (title) {
+      title.setAttribute('aria-expanded', 'false');
+      title.nextElementSibling.hidden = true;
+    });
+    if (!restore) return;
+    var back = win._menuReturn;
+    win._menuReturn = null;
+    if (back && shown(back)) back.focus();
+    else focusWindow(win);
+  }
+  function byAccessKey(nodes, key) {
+    for (var i = 0; i < nodes.length; i++) {
+      if (nodes[i].getAttribute('data-access-key') === key && shown(nodes[i])) return nodes[i];
+    }
+    return null;
+  }
+  function step(list, node, by) {
+    var i = list.indexOf(node);
+    return list[(i + by + list.length) % list.length];
+  }
+
+  function keyName(event) {
+    if (/^Key[A-Z]$/.test(event.code)) return event.code.slice(3).toLowerCase();
+    if (/^Digit[0-9]$/.test(event.code)) return event.code.slice(5);
+    return event.key.length === 1 ? event.key.toLowerCase() : '';
+  }
+
+  // Keys inside an open menu bar: the WAI-ARIA menubar pattern.
+  function menuKey(win, event) {
+    var target = document.activeElement;
+    var onTitle = target.classList.contains('menu-title');
+    var title = onTitle ? target : target.closest('.menu-holder').querySelector('.menu-title');
+    var titles = menuTitles(win);
+    var isOpen = title.getAttribute('aria-expanded') === 'true';
+    switch (event.key) {
+      case 'ArrowRight':
+      case 'ArrowLeft':
+        openMenu(step(titles, title, event.key === 'ArrowRight' ? 1 : -1), onTitle && !isOpen ? null : 'first');
+        return true;
+      case 'ArrowDown':
+      case 'ArrowUp':
+        if (onTitle) openMenu(title, event.key === 'ArrowDown' ? 'first' : 'last');
+        else step(itemsOf(title), target, event.key === 'ArrowDown' ? 1 : -1).focus();
+        return true;
+      case 'Home':
+      case 'End':
+        var list = onTitle ? titles : itemsOf(title);
+        var edge = event.key === 'Home' ? list[0] : list[list.length - 1];
+        if (onTitle) openMenu(edge, isOpen ? 'first' : null); else edge.focus();
+        return true;
+      case 'Escape':
+        if (!onTitle) {
+          closeMenus(win, false);
+          title.focus();
+        } else {
+          closeMenus(win, true);
+        }
+        return true;
+      case 'Enter':
+      case ' ':
+        if (onTitle) openMenu(title, 'first'); else target.click();
+        return true;
+      case 'Tab':
+        closeMenus(win, true);
+        return true;
+    }
+    if (event.ctrlKey || event.metaKey) return false;
+    var key = keyName(event);
+    if (!key) return false;
+    if (isOpen) {
+      var item = byAccessKey(itemsOf(title), key);
+      if (item) { item.click(); return true; }
+    }
+    var other = byAccessKey(titles, key);
+    if (other) { openMenu(other, 'first'); return true; }
+    return true;  // a menu swallows the letters it has no use for
+  }
+
+  function windowKey(win, event) {
+    if (event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey) {
+      var list = tabs(win);
+      if (!list.length) return true;
+      var i = list.indexOf(document.activeElement);
+      var next = i < 0 ? (event.shiftKey ? list.length - 1 : 0)
+                       : (i + (event.shiftKey ? -1 : 1) + list.length) % list.length;
+      list[next].focus();
+      return true;
+    }
+    var key = keyName(event);
+    if (event.altKey && !event.ctrlKey && !event.metaKey && key) {
+      // A button's access key wins over a menu title's, as on the desktop.
+      var button = byAccessKey(win.querySelectorAll('.client > button'), key);
+      if (button) { button.focus(); button.click(); return true; }
+      var title = byAccessKey(menuTitles(win), key);
+      if (title) { openMenu(title, 'first'); return true; }
+      return false;
+    }
+    var shortcut = '';
+    if (event.ctrlKey && !event.altKey && !event.metaKey && key) shortcut = 'ctrl+' + key;
+    else if (!event.ctrlKey && !event.altKey && !event.metaKey && /^F\d+$/.test(event.key)) shortcut = event.key.toLowerCase();
+    if (!shortcut) return false;
+    // Before a text box can take Ctrl+A or Ctrl+N for itself.
+    var item = win.querySelector('.menu-item[data-shortcut="' + shortcut + '"]');
+    if (!item) return false;
+    item.click();
+    return true;
+  }
+
+  document.addEventListener('keydown', function (event) {
+    if (openBoxes > 0 || event.isComposing) return;
+    var active = document.activeElement;
+    var win = (active && active.closest && active.closest('main > .window')) || topWindow();
+    if (!win || win.hidden) return;
+    var handled = active && active.closest && active.closest('.menubar') && win.contains(active)
+      ? menuKey(win, event) : windowKey(win, event);
+    if (handled) {
+      event.preventDefault();
+      event.stopPropagation();
+    }
+  }, true);
+
+  document.addEventListener('pointerdown', function (event) {
+    windows().forEach(function (win) {
+      if (openTitle(win) && !event.target.closest('.menubar')) closeMenus(win, false);
+    });
+  }, true);
+
+  window.addEventListener('resize', function () { windows().forEach(fit); });
+
+  function drag(win, bar) {
+    bar.addEventListener('pointerdown', function (event) {
+      if (event.button !== 0 || event.target.closest('button') || win.classList.contains('maximised')) return;
+      event.preventDefault();
+      bar.setPointerCapture(event.pointerId);
+      var startX = event.clientX, startY = event.clientY;
+      var left = parseFloat(win.style.left) || 0, top = parseFloat(win.style.top) || 0;
+      function move(e) { clamp(win, left + e.clientX - startX, top + e.clientY - startY); }
+      function end() {
+        bar.removeEventListener('pointermove', move);
+        bar.removeEventListener('pointerup', end);
+        bar.removeEventListener('pointercancel', end);
+      }
+      bar.addEventListener('pointermove', move);
+      bar.addEventListener('pointerup', end);
+      bar.addEventListener('pointercancel', end);
+    });
+  }
+
+  function maximise(win) {
+    var on = !win.classList.contains('maximised');
+    win.classList.toggle('maximised', on);
+    var button = win.querySelector('.maximise');
+    button.setAttribute('aria-label', on ? 'Restore' : 'Maximise');
+    if (on) {
+      win._restore = { left: win.style.left, top: win.style.top, width: win.style.width, height: win.style.height };
+      win.style.transform = '';
+      win.style.left = window.scrollX + 'px';
+      win.style.top = window.scrollY + 'px';
+      win.style.width = viewport().width + 'px';
+      win.style.height = viewport().height + 'px';
+    } else {
+      var r = win._restore;
+      win.style.left = r.left; win.style.top = r.top; win.style.width = r.width; win.style.height = r.height;
+      fit(win);
+    }
+  }
+
+  return {
+    get icon() {
+      var link = document.querySelector('link[rel="icon"]');
+      return link ? link.href : '';
+    },
+    listen: function (node, type, id) {
+      node.addEventListener(type, function (event) { Module['dispatch'](id, event); });
+    },
+    setupWindow: function (win, focusable) {
+      win._tabs = focusable;
+      win.addEventListener('pointerdown', function () { raise(win); }, true);
+      win.addEventListener('focusin', function (event) {
+        raise(win);
+        if (!event.target.closest('.menubar')) win._lastFocus = event.target;
+      });
+      // Before the program hears of the click: a chosen item closes its menu first.
+      win.addEventListener('click', function (event) {
+        if (event.target.closest('.menu-item')) closeMenus(win, true);
+      }, true);
+      var bar = win.querySelector('.titlebar');
+      drag(win, bar);
+      var max = win.querySelector('.maximise');
+      if (max) {
+        max.addEventListener('click', function () { maximise(win); });
+        bar.addEventListener('dblclick', function (event) { if (!event.target.closest('button')) maximise(win); });
+      }
+      menuTitles(win).forEach(function (title) {
+        title.addEventListener('click', function () {
+          if (title.getAttribute('aria-expanded') === 'true') closeMenus(win, true);
+          else openMenu(title, null);
+        });
+        title.addEventListener('pointerenter', function () {
+          var open = openTitle(win);
+          if (open && open !== title) openMenu(title, null);
+        });
+      });
+    },
+    showWindow: function (win, first) {
+      var wasHidden = win.hidden;
+      win.hidden = false;
+      if (first) {
+        fit(win);
+        place(win);
+      } else if (wasHidden) {
+        fit(win);
+      }
+      raise(win);
+      if (wasHidden || first) focusWindow(win);
+      resolveReady(true);
+    },
+    hideWindow: function (win) {
+      var hadFocus = win.contains(document.activeElement);
+      closeMenus(win, false);
+      win._menuReturn = null;
+      win.hidden = true;
+      if (hadFocus && topWindow()) focusWindow(topWindow());
+    },
+    removeWindow: function (win) {
+      var hadFocus = win.contains(document.activeElement);
+      win.remove();
+      if (hadFocus && topWindow()) focusWindow(topWindow());
+    },
+    showBox: function (box, ok) {
+      var back = document.activeElement;
+      document.querySelector('main').appendChild(box);
+      openBoxes++;
+      ok.addEventListener('click', function () { box.close(); });
+      box.addEventListener('close', function () {
+        box.remove();
+        openBoxes--;
+        if (back && back !== document.body && shown(back)) back.focus();
+        else if (topWindow()) focusWindow(topWindow());
+        if (openBoxes === 0 && pendingEnd) {
+          var end = pendingEnd;
+          pendingEnd = null;
+          showEnded(end);
+        }
+      });
+      box.showModal();
+      ok.focus();
+    },
+    showEnded: function (section) {
+      if (openBoxes > 0) pendingEnd = section;
+      else showEnded(section);
+    },
+  };
+
+  function showEnded(section) {
+    section.hidden = false;
+    var again = section.querySelector('button');
+    if (again) again.focus();
+  }
+})();
+
+// The module is inside this script, as a data: URI. Left to itself, this emscripten tries to
+// fetch that URI first, which the page's policy (no connections at all) refuses, with an error
+// in the console; this compiles the bytes it already holds.
+Module['instantiateWasm'] = function (imports, receive) {
+  WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports).then(function (result) {
+    receive(result.instance, result.module);
+  }, function (reason) {
+    abort(reason);
+  });
+  return {};
+};

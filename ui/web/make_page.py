@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""Makes the program's one self-contained page: emscripten's script (the module inside it),
+the styles, the window font's faces and the icon, all inline, under a Content-Security-Policy
+that lets the page fetch nothing and run only its own two scripts, named by their hashes."""
+import argparse
+import base64
+import hashlib
+import io
+import pathlib
+import re
+
+from fontTools import subset
+from fontTools.ttLib import TTFont
+
+
+def cell_height(size10k):
+    # As the backends compute it: points to pixels at 96 dpi, then the em to its cell.
+    return ((size10k * 96 // 72 + 5000) // 10000) * 5 // 4
+
+
+def drawn(caption):
+    # The "&" rule: a lone "&" is not drawn, "&&" draws one.
+    return re.sub(r"&(.?)", lambda m: m.group(1), caption)
+
+
+def own_font_text(header):
+    """The characters each of the header's own fonts draws: {(cell, bold): set of characters}."""
+    text = header.read_text(encoding="utf-8")
+    fonts = {}
+    for name, body in re.findall(r"FontDef\s+(\w+)\{([^}]*)\}", text):
+        size = int(re.search(r"size10k\s*=\s*(\d+)", body).group(1))
+        weight = int(re.search(r"weight\s*=\s*(\d+)", body).group(1))
+        fonts[name] = (cell_height(size), weight >= 700)
+    used = {}
+    for caption, rest in re.findall(r'\{"\w+",\s*Kind::\w+,\s*"((?:[^"\\]|\\.)*)"([^{}]*)\}', text, re.S):
+        for name, face in fonts.items():
+            if re.search(r"&" + name + r"\b", rest):
+                used.setdefault(face, set()).update(drawn(caption))
+    return used
+
+
+def woff2(path, characters=None):
+    font = TTFont(path)
+    options = subset.Options()
+    options.flavor = "woff2"
+    options.name_IDs = ["*"]  # the copyright and licence travel inside the face too
+    options.name_languages = ["*"]
+    options.notdef_outline = True
+    options.hinting = False
+    options.layout_features = []
+    subsetter = subset.Subsetter(options)
+    if characters is None:
+        # Every character the face has: whatever a user types, it draws if the face can.
+        codes = set(font.getBestCmap())
+    else:
+        codes = {ord(c) for c in characters}
+    subsetter.populate(unicodes=codes)
+    subsetter.subset(font)
+    out = io.BytesIO()
+    font.flavor = "woff2"
+    font.save(out)
+    return out.getvalue()
+
+
+def data_uri(kind, data):
+    return "data:%s;base64,%s" % (kind, base64.b64encode(data).decode("ascii"))
+
+
+def sha256(text):
+    return "'sha256-%s'" % base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii")
+
+
+def inline(text, tag):
+    if re.search(r"</%s|<!--" % tag, text, re.I):
+        raise SystemExit("make_page.py: inline %s holds a closing tag or a comment opener" % tag)
+    return text
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    for option in ("script", "check", "template", "style", "fonts", "bold-text", "icon", "output"):
+        parser.add_argument("--" + option, required=True, type=pathlib.Path)
+    args = parser.parse_args()
+    fonts = args.fonts
+
+    faces = ['@font-face{font-family:"Yarno 13";font-weight:400;src:url(%s) format("woff2")}'
+             % data_uri("font/woff2", woff2(fonts / "ms_sans_serif_13.ttf"))]
+    for (cell, bold), characters in sorted(own_font_text(args.bold_text).items()):
+        if not bold or cell == 13 and not bold:
+            continue
+        face = fonts / ("ms_sans_serif_bold_%d.ttf" % cell)
+        faces.append('@font-face{font-family:"Yarno %d";font-weight:700;src:url(%s) format("woff2")}'
+                     % (cell, data_uri("font/woff2", woff2(face, characters | {" "}))))
+
+    style = inline("\n".join(faces) + "\n" + args.style.read_text(encoding="utf-8"), "style")
+    check = inline(args.check.read_text(encoding="utf-8"), "script")
+    script = inline(args.script.read_text(encoding="utf-8"), "script")
+    csp = "; ".join([
+        "default-src 'none'",
+        "connect-src 'none'",
+        "script-src %s %s 'wasm-unsafe-eval'" % (sha256(check), sha256(script)),
+        "style-src %s" % sha256(style),
+        "font-src data:",
+        "img-src data:",
+        "base-uri 'none'",
+        "form-action 'none'",
+    ])
+    notice = "\n\n".join((fonts / name).read_text(encoding="utf-8") for name in ("README", "LGPL-2.1.txt"))
+    notice = notice.replace("--", "- -").replace("<", "&lt;").replace(">", "&gt;")
+    page = args.template.read_text(encoding="utf-8")
+    for key, value in (("NOTICE", notice), ("CSP", csp), ("ICON", data_uri("image/png", args.icon.read_bytes())),
+                       ("STYLE", style), ("CHECK", check), ("SCRIPT", script)):
+        page = page.replace("{{%s}}" % key, value, 1)
+    args.output.write_text(page, encoding="utf-8")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,83 @@
+#include "ui/web/web_backend.h"
+
+#include <string>
+#include <utility>
+
+#include "ui/web/web_window.h"
+
+namespace ui::web {
+
+WebBackend::WebBackend(std::function<void()> playAgain)
+    : desktop_(document().call<val>("querySelector", std::string("main")))
+    , ended_(element("section", "ended"))
+    , endedReason_(element("p"))
+    , playAgain_(std::move(playAgain))
+{
+    ended_.set("id", std::string("ended"));
+    setAttribute(ended_, "aria-labelledby", "ended-title");
+    setHidden(ended_, true);
+    val title = element("h1");
+    title.set("id", std::string("ended-title"));
+    setText(title, "Yarno has ended.");
+    append(ended_, title);
+    append(ended_, endedReason_);
+    val again = element("button", "button");
+    setAttribute(again, "type", "button");
+    setText(again, "Play again");
+    // Called from a click on the end screen, never while the run that ended is on the stack.
+    playAgainListener_ = listen(again, "click", [this](val) {
+        setHidden(ended_, true);
+        playAgain_();
+    });
+    append(ended_, again);
+    append(desktop_, ended_);
+}
+
+WebBackend::~WebBackend()
+{
+    drop(playAgainListener_);
+}
+
+std::unique_ptr<WindowPeer> WebBackend::createWindow(const WindowDef& definition, WindowEvents& events)
+{
+    return std::make_unique<WebWindow>(definition, events, desktop_);
+}
+
+// A page cannot wait for the user: the box returns at once, and showModal keeps every window
+// from input until it is dismissed.
+void WebBackend::messageBox(BoxKind kind, std::string_view title, std::string_view prompt, WindowPeer*)
+{
+    const std::string id = "box" + std::to_string(++boxes_);
+    val box = element("dialog", "box");
+    setAttribute(box, "role", kind == BoxKind::RunTimeError ? "alertdialog" : "dialog");
+    setAttribute(box, "aria-labelledby", id + "-title");
+    setAttribute(box, "aria-describedby", id + "-prompt");
+    val heading = element("div", "box-title");
+    heading.set("id", id + "-title");
+    setText(heading, title);
+    append(box, heading);
+    val text = element("p", "box-prompt");
+    text.set("id", id + "-prompt");
+    setText(text, prompt);
+    append(box, text);
+    val ok = element("button", "button");
+    setAttribute(ok, "type", "button");
+    setText(ok, "OK");
+    append(box, ok);
+    glue().call<void>("showBox", box, ok);
+}
+
+int WebBackend::exec()
+{
+    return 0;
+}
+
+void WebBackend::runEnded(int status)
+{
+    setText(endedReason_, "It ended after an error.");
+    setHidden(endedReason_, status == 0);
+    // After the error box, if one is still open: the user reads the error first.
+    glue().call<void>("showEnded", ended_);
+}
+
+}  // namespace ui::web

@@ -1,0 +1,35 @@
+#pragma once
+// The browser backend: windows as elements of the page, message boxes as modal <dialog>s, and an
+// end screen in place of the process's exit, since a page cannot end. Make it once the page's
+// <main> exists; it lives as long as the page.
+
+#include <functional>
+
+#include "ui/backend.h"
+#include "ui/web/dom.h"
+
+namespace ui::web {
+
+class WebBackend final : public Backend {
+public:
+    // playAgain: called when the user asks for a new run from the end screen.
+    explicit WebBackend(std::function<void()> playAgain);
+    ~WebBackend() override;
+    WebBackend(const WebBackend&) = delete;
+    WebBackend& operator=(const WebBackend&) = delete;
+
+    std::unique_ptr<WindowPeer> createWindow(const WindowDef& definition, WindowEvents& events) override;
+    void messageBox(BoxKind kind, std::string_view title, std::string_view prompt, WindowPeer* owner) override;
+    int exec() override;
+    void runEnded(int status) override;
+
+private:
+    val desktop_;
+    val ended_;
+    val endedReason_;
+    std::function<void()> playAgain_;
+    int playAgainListener_;
+    int boxes_ = 0;
+};
+
+}  // namespace ui::web

@@ -1,0 +1,44 @@
+#pragma once
+// One window of the page: an element drawn like a desktop window (title bar, menu bar, client
+// area at its defined size) holding the controls of its definition in reading order. Private to
+// the web backend.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "ui/backend.h"
+#include "ui/web/dom.h"
+
+namespace ui::web {
+
+class WebWindow final : public WindowPeer {
+public:
+    WebWindow(const WindowDef& definition, WindowEvents& events, val& desktop);
+    ~WebWindow() override;
+    WebWindow(const WebWindow&) = delete;
+    WebWindow& operator=(const WebWindow&) = delete;
+
+    void setText(std::size_t textBox, std::string_view text) override;
+    void setCaption(std::size_t control, std::string_view caption) override;
+    void setControlVisible(std::size_t control, bool visible) override;
+    void show(bool first) override;
+    void hide() override;
+    void announce(std::string_view text) override;
+
+private:
+    val makeTitleBar();
+    val makeMenuBar();
+    val makeControl(std::size_t index);
+    val tabOrder() const;
+    std::string idOf(std::string_view part) const;
+
+    const WindowDef& definition_;
+    WindowEvents& events_;
+    val root_;
+    val live_;
+    std::vector<val> controls_;
+    std::vector<int> listeners_;
+};
+
+}  // namespace ui::web

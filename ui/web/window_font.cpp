@@ -1,0 +1,44 @@
+#include "ui/web/window_font.h"
+
+#include <string>
+
+#include "ui/twips.h"
+
+namespace ui::web {
+
+namespace {
+
+// MS Sans Serif was drawn as bitmaps, one design per size, named by its cell height while a
+// point size names the em: the page embeds each design as an outline face whose em is its cell
+// ("Yarno 13", "Yarno 20"), drawn at that cell so every glyph lands on whole pixels.
+constexpr std::string_view kEmbeddedFace = "MS Sans Serif";
+
+constexpr int cellHeight(int size10k)
+{
+    return pointsToPixels(size10k) * 5 / 4;
+}
+static_assert(cellHeight(82500) == 13 && cellHeight(120000) == 20);
+
+}  // namespace
+
+void applyFont(val& node, const FontDef& font)
+{
+    const int cell = cellHeight(font.size10k);
+    val style = node["style"];
+    if (font.face == kEmbeddedFace)
+        style.set("fontFamily", "\"Yarno " + std::to_string(cell) + "\"");
+    else
+        style.set("fontFamily", "\"" + std::string(font.face) + "\"");
+    style.set("fontSize", std::to_string(cell) + "px");
+    style.set("lineHeight", std::to_string(cell) + "px");
+    style.set("fontWeight", font.weight >= 700 ? "700" : "400");
+    style.set("fontStyle", font.italic ? "italic" : "normal");
+    std::string lines;
+    if (font.underline)
+        lines += "underline ";
+    if (font.strikeout)
+        lines += "line-through";
+    style.set("textDecoration", lines.empty() ? std::string("none") : lines);
+}
+
+}  // namespace ui::web
