@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian or Ubuntu packages that this machine lacks: those that building and running
 # Yarno need (packages-run.txt), and unless --run is given those that the tests and benchmarks
-# need (packages-test.txt), plus any named on the command line. Asks apt for nothing when
-# everything is already there.
+# need (packages-test.txt), plus any named on the command line; with --web, only those that the
+# page for browsers and its tests need (packages-web.txt). Asks apt for nothing when everything is
+# already there.
 #
-#   scripts/setup.sh [--run] [package...]
+#   scripts/setup.sh [--run | --web] [package...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 lists=("$here/packages-run.txt" "$here/packages-test.txt")
 if [[ ${1:-} == --run ]]; then
   lists=("$here/packages-run.txt")
+  shift
+elif [[ ${1:-} == --web ]]; then
+  lists=("$here/packages-web.txt")
   shift
 fi
 mapfile -t wanted < <(cat "${lists[@]}" | grep -vE '^\s*(#|$)')

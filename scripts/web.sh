@@ -15,20 +15,7 @@ if [[ ${1:-} == --build-only ]]; then
   shift
 fi
 
-mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$here/packages-web.txt")
-missing=()
-for package in "${wanted[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [[ $(id -u) -eq 0 ]] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -q
-  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+"$here/setup.sh" --web
 
 # Debian's emscripten runs its tools on the system's node, which finds its modules here.
 export NODE_PATH=/usr/share/nodejs
