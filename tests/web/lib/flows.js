@@ -92,16 +92,22 @@ const flows = [
             } else {
                 await d.press('Enter');
             }
-            assert.deepEqual(await d.eval(() => [document.querySelector('dialog.box').open, !!document.activeElement.closest('#Form2')]),
-                [false, true], 'the box closed and the About window has the focus');
+            // The box may hand the focus back a moment after it closes, as long as a person sees no gap.
+            assert.deepEqual(await d.eval(async () => {
+                const state = () => [!!document.querySelector('dialog.box')?.open, !!document.activeElement?.closest('#Form2')];
+                for (let i = 0; i < 20 && state().join() !== 'false,true'; i++) await new Promise((r) => setTimeout(r, 25));
+                return state();
+            }), [false, true], 'the box closed and the About window has the focus');
         }
         assert.deepEqual((await y.look(d)).visible, ['Form1', 'Form2']);
     }],
 
     ['hostile answers show as typed and run nothing', async (d) => {
         const rects = () => d.eval((names) => names.map((n) => JSON.stringify(document.querySelector(`#Form1 .client [data-name="${n}"]`).getBoundingClientRect())), SPORT.storyLabels);
+        const markup = () => d.eval(() => document.querySelectorAll('img, b, script, iframe').length);
         await y.tell(d, 'Form1');
         const plain = await rects();
+        const before = await markup();
         for (const answer of hostile) {
             await d.click(ctl('Form1', 'Text1'));
             await d.press('End');
@@ -110,12 +116,12 @@ const flows = [
             await d.click(ctl('Form1', 'Command1'));
             const slots = await d.eval((names) => names.map((n) => document.querySelector(`#Form1 .client [data-name="${n}"]`).textContent), SPORT.nameSlots);
             assert.deepEqual(slots, SPORT.nameSlots.map(() => y.drawn(answer)), `slots for ${answer.slice(0, 40)}`);
-            assert.equal(await d.eval(() => document.querySelectorAll('.window img, .window b, .window script').length), 0, `markup made from ${answer}`);
+            assert.equal(await markup(), before, `markup made from ${answer}`);
             assert.deepEqual(await rects(), plain, `labels moved or grew for ${answer.slice(0, 40)}`);
         }
         await new Promise((r) => setTimeout(r, 200));
         assert.deepEqual(d.dialogs, [], 'an alert or other browser dialog fired');
-        assert.equal(await d.eval(() => document.querySelector('dialog.box').open), false);
+        assert.equal(await d.eval(() => !!document.querySelector('dialog.box')?.open), false);
     }],
 
     ['accessibility: axe finds nothing in any state', async (d) => {

@@ -50,7 +50,7 @@ function apply(m, form, name) {
 async function randomStep(d, m, pick) {
     if (m.ended) { await d.click('#ended button'); m.fresh(); return 'Play again'; }
     const form = pick(m.visible);
-    const r = pick([0, 1, 2, 3]);
+    const r = pick([0, 1, 2, 2, 2]);
     if (form !== 'Form2' && r === 0) {
         const i = pick([1, 2, 3, 4, 5, 6]);
         const word = pick(['Sam', 'x', 'Ann Lee', '7', '']);
@@ -67,9 +67,15 @@ async function randomStep(d, m, pick) {
         apply(m, form, KEYS[form][key]);
         return `${form} ${key}`;
     }
-    const name = pick(Object.keys(ACTS[form]));
+    // About is offered more often: faults of unloading show when another window outlives the exit.
+    const name = pick([...Object.keys(ACTS[form]), 'mAbout', 'about', 'about'].filter((n) => n in ACTS[form]));
     if (MENU_OF[name]) await y.menu(d, form, form === 'Form3' ? MENU_OF[name].toLowerCase() : MENU_OF[name], name);
-    else if (name === 'close' || name === 'maximise') await d.click(`#${form} .titlebar button.${name}`);
+    else if (name === 'close') await d.click(`#${form} .titlebar button.close`);
+    else if (name === 'maximise') {
+        // Maximised, the Lottery window covers the others until it is restored.
+        await d.click(`#${form} .titlebar button.maximise`);
+        await d.click(`#${form} .titlebar button.maximise`);
+    }
     else await d.click(y.ctl(form, name));
     if (name === 'Label3') await d.click('dialog.box button');
     apply(m, form, name);

@@ -88,11 +88,12 @@ function puppeteerDriver(page) {
             const keys = combo.split('+');
             const key = keys.pop();
             for (const m of keys) await page.keyboard.down(m);
-            await page.keyboard.press(key);
+            await page.keyboard.press(key === 'Space' ? ' ' : key);
             for (const m of keys.reverse()) await page.keyboard.up(m);
         },
         type: (text) => page.keyboard.type(text),
-        insert: (text) => page.keyboard.sendCharacter(text),
+        // BiDi sends one character at a time; a long answer goes in as a paste would.
+        insert: (text) => page.evaluate((t) => document.execCommand('insertText', false, t), text),
         eval: (fn, arg) => page.evaluate(fn, arg),
         // Firefox offers no CSP bypass here, so axe comes in as evaluated source, not a script tag.
         injectAxe: () => page.evaluate(require('node:fs').readFileSync(AXE, 'utf8')),
