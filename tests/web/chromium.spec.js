@@ -1,0 +1,65 @@
+// Chromium: the shared flows, and what only Playwright's Chromium can emulate or observe here:
+// a phone, every request the page makes, and the keys measurement printed for KEYS.md.
+const { test, expect } = require('@playwright/test');
+const assert = require('node:assert/strict');
+const y = require('./lib/yarno');
+const { flows, measureKeys } = require('./lib/flows');
+const { randomRun } = require('./lib/random_run');
+const fs = require('node:fs');
+
+test.skip(!fs.existsSync(y.PAGE), `no page at ${y.PAGE}: build it with scripts/web.sh`);
+
+let d;
+test.beforeEach(async ({ page }) => {
+    d = y.playwrightDriver(page);
+    await y.open(d);
+});
+
+for (const [name, fn] of flows) test(name, async () => fn(d));
+
+test('random run against the model', async () => randomRun(d));
+
+test('keys the page receives (for KEYS.md)', async () => {
+    const rows = await measureKeys(d);
+    console.log(`chromium keys: ${JSON.stringify(rows)}`);
+    assert.deepEqual(rows.filter((r) => !r.received || !r.prevented).map((r) => r.combo), [], 'keys the page did not take for itself');
+});
+
+test('phone: no sideways scrolling, every box takes a tap, zoom allowed', async ({ browser }) => {
+    const context = await browser.newContext({ viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
+    const page = await context.newPage();
+    const p = y.playwrightDriver(page);
+    await y.open(p);
+    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
+    const meta = await page.evaluate(() => document.querySelector('meta[name=viewport]')?.content ?? '');
+    expect(meta).not.toMatch(/user-scalable\s*=\s*(no|0)/i);
+    const max = /maximum-scale\s*=\s*([\d.]+)/i.exec(meta);
+    if (max) expect(Number(max[1])).toBeGreaterThanOrEqual(2);
+    for (let i = 1; i <= 6; i++) {
+        await p.tap(y.ctl('Form1', `Text${i}`));
+        expect(await page.evaluate(() => [document.activeElement.dataset.name, document.activeElement.type])).toEqual([`Text${i}`, 'text']);
+        await p.type(y.SPORT.answers[i - 1]);
+    }
+    await p.tap(y.ctl('Form1', 'Command1'));
+    expect((await y.look(p)).forms.Form1.rows).toEqual(y.SPORT.rows);
+    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
+    await context.close();
+});
+
+test('no network: only the page itself and data: URIs, and a CSP that forbids connecting', async ({ page }) => {
+    const requests = [];
+    page.on('request', (r) => requests.push(r.url()));
+    const p = y.playwrightDriver(page);
+    await y.open(p);
+    await y.tell(p, 'Form1');
+    await y.menu(p, 'Form1', 'Menu', 'mAbout');
+    await p.click(y.ctl('Form2', 'Label3'));
+    await p.click('dialog.box button');
+    await p.click(y.ctl('Form2', 'Command2'));
+    await y.tell(p, 'Form3');
+    expect(requests.filter((u) => u !== y.URL && !u.startsWith('data:'))).toEqual([]);
+    const csp = await page.evaluate(() => document.querySelector('meta[http-equiv="Content-Security-Policy" i]')?.content ?? '');
+    const dirs = Object.fromEntries(csp.split(';').map((s) => s.trim().split(/\s+/)).filter((x) => x[0]).map(([k, ...v]) => [k.toLowerCase(), v]));
+    const connect = dirs['connect-src'] ?? dirs['default-src'];
+    expect(connect, `CSP: ${csp}`).toEqual(["'none'"]);
+});

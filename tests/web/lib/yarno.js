@@ -1,0 +1,179 @@
+// What both browser suites share: where the page is, a thin driver over Playwright or Puppeteer so
+// the same flows run in Chromium and Firefox, and in-page probes that read the windows the way a
+// person sees them.
+const path = require('node:path');
+const { pathToFileURL } = require('node:url');
+
+const ROOT = path.resolve(__dirname, '../../..');
+const PAGE = path.resolve(ROOT, process.env.YARNO_PAGE || 'build-web/yarno.html');
+const URL = pathToFileURL(PAGE).href;
+const AXE = require.resolve('axe-core/axe.min.js');
+
+const SPORT = {
+    form: 'Form1',
+    answers: ['Sam', 'tennis', 'the Lions', 'ball', 'nose', 'clown'],
+    rows: [
+        ['One day', 'Sam', 'was playing', 'tennis', 'with', 'the Lions'],
+        ['when a', 'ball', 'hit', 'Sam', 'in the', 'nose'],
+        ['Sam', 'got up, walked over to the person that had thrown that', 'ball'],
+        ['called him a', 'clown', 'and shot him.'],
+        ['The end.'],
+    ],
+    questions: ["What's you name?", "What's your favorite sport?", 'Who is your favorite team/person in that sport?',
+        'Pick an object.', 'Pick a body part.', "What do you call a person when you're annoyed?"],
+    storyLabels: range(7, 25),
+    nameSlots: ['Label8', 'Label16', 'Label19'],
+    menus: { Menu: ['mNew', 'mAbout', 'mExit'], Story: ['Sport', 'lottery'] },
+};
+SPORT.spoken = SPORT.rows.flat().join(' ');
+
+const LOTTERY = {
+    form: 'Form3',
+    answers: ['Ann', '42', 'she', 'bus', 'cake', 'thanks'],
+    rows: [
+        ['One day', 'Ann', 'was out shopping and decided to buy a lottery ticket.', 'When', 'she'],
+        ['came home', 'she', 'turned on the TV and watched the lottery. In amazement,', 'Ann'],
+        ['realised', 'she', 'had won $', '42', ',000,000,000 !!', 'Ann'],
+        ['went out and bought a brand new', 'bus', 'Then', 'she', 'bought a'],
+        ['cake', 'for everyone else that he knew.', 'One girl called', 'Ann'],
+        ['a', 'thanks', 'and they all lived happily ever after...'],
+        ['The end.'],
+    ],
+    questions: ["What's your name?", 'Pick a number between 1 and 100.', 'Are you a he or a she?',
+        "What's your favorite car?", 'Pick something that you can buy', 'What do you say to a person who is nice to you?'],
+    storyLabels: range(7, 34),
+    nameSlots: ['Label8', 'Label16', 'Label18', 'Label31'],
+    menus: { menu: ['new', 'about', 'exit'], story: ['sport', 'lottery'] },
+};
+// The number is one word with the fixed text around it, as a person reads "$42,000,000,000 !!".
+LOTTERY.spoken = LOTTERY.rows.flat().join(' ').replace('$ 42 ,000', '$42,000');
+const STORIES = { Form1: SPORT, Form3: LOTTERY };
+
+function range(from, to) {
+    return Array.from({ length: to - from + 1 }, (_, i) => `Label${from + i}`);
+}
+
+const ctl = (form, name) => `#${form} .client [data-name="${name}"]`;
+const menuItem = (form, name) => `#${form} [role=menuitem][data-name="${name}"]`;
+
+// A label draws a single "&" as the underline of the next character and "&&" as one "&".
+const drawn = (caption) => caption.replace(/&(&?)/g, '$1');
+
+function playwrightDriver(page) {
+    const d = {
+        browser: 'chromium',
+        page,
+        dialogs: [],
+        click: (sel) => page.click(sel, { timeout: 5000 }),
+        tap: (sel) => page.tap(sel, { timeout: 5000 }),
+        mouseAt: (x, y) => page.mouse.click(x, y),
+        press: (combo) => page.keyboard.press(combo),
+        type: (text) => page.keyboard.type(text),
+        insert: (text) => page.keyboard.insertText(text),
+        eval: (fn, arg) => page.evaluate(fn, arg),
+        injectAxe: () => page.addScriptTag({ path: AXE }),
+    };
+    page.on('dialog', (dialog) => { d.dialogs.push(dialog.message()); dialog.dismiss().catch(() => {}); });
+    return d;
+}
+
+function puppeteerDriver(page) {
+    const d = {
+        browser: 'firefox',
+        page,
+        dialogs: [],
+        click: (sel) => page.locator(sel).setTimeout(5000).click(),
+        mouseAt: (x, y) => page.mouse.click(x, y),
+        async press(combo) {
+            const keys = combo.split('+');
+            const key = keys.pop();
+            for (const m of keys) await page.keyboard.down(m);
+            await page.keyboard.press(key === 'Space' ? ' ' : key);
+            for (const m of keys.reverse()) await page.keyboard.up(m);
+        },
+        type: (text) => page.keyboard.type(text),
+        // BiDi sends one character at a time; a long answer goes in as a paste would.
+        insert: (text) => page.evaluate((t) => document.execCommand('insertText', false, t), text),
+        eval: (fn, arg) => page.evaluate(fn, arg),
+        // Firefox offers no CSP bypass here, so axe comes in as evaluated source, not a script tag.
+        injectAxe: () => page.evaluate(require('node:fs').readFileSync(AXE, 'utf8')),
+    };
+    page.on('dialog', (dialog) => { d.dialogs.push(dialog.message()); dialog.dismiss().catch(() => {}); });
+    return d;
+}
+
+async function open(d) {
+    await d.page.goto(URL);
+    const ready = await d.eval(async () => {
+        for (let i = 0; i < 400 && !window.yarnoReady; i++) await new Promise((r) => setTimeout(r, 25));
+        await window.yarnoReady;
+        return !!window.yarnoReady;
+    });
+    if (!ready) throw new Error('window.yarnoReady never came');
+}
+
+// Everything a person could tell from the screen: which windows show, whether the end screen does,
+// and for each showing story window its answers and its story as read row by row.
+function look(d) {
+    return d.eval((stories) => {
+        const shown = (el) => !!el && el.checkVisibility({ visibilityProperty: true, opacityProperty: true });
+        const out = { visible: [], ended: shown(document.querySelector('#ended')), forms: {} };
+        for (const w of document.querySelectorAll('.window')) {
+            if (!shown(w)) continue;
+            out.visible.push(w.id);
+            const story = stories[w.id];
+            if (!story) continue;
+            const values = [1, 2, 3, 4, 5, 6].map((i) => w.querySelector(`.client input[data-name="Text${i}"]`)?.value);
+            const labels = story
+                .map((n) => w.querySelector(`.client .label[data-name="${n}"]`))
+                .filter(shown)
+                .map((el) => ({ r: el.getBoundingClientRect(), text: el.textContent }))
+                .sort((a, b) => a.r.top - b.r.top || a.r.left - b.r.left);
+            const rows = [];
+            let top = -Infinity;
+            for (const l of labels) {
+                if (l.r.top - top > 2) rows.push([]);
+                top = Math.max(top, l.r.top);
+                rows[rows.length - 1].push(l);
+            }
+            out.forms[w.id] = { values, rows: rows.map((row) => row.sort((a, b) => a.r.left - b.r.left).map((l) => l.text)) };
+        }
+        out.visible.sort();
+        return out;
+    }, Object.fromEntries(Object.entries(STORIES).map(([f, s]) => [f, s.storyLabels])));
+}
+
+async function fill(d, form, answers) {
+    for (let i = 0; i < answers.length; i++) {
+        await d.click(ctl(form, `Text${i + 1}`));
+        await d.press('End');
+        await d.type(answers[i]);
+    }
+}
+
+async function tell(d, form, answers = STORIES[form].answers) {
+    await fill(d, form, answers);
+    await d.click(ctl(form, 'Command1'));
+}
+
+async function menu(d, form, top, item) {
+    await d.click(menuItem(form, top));
+    await d.click(menuItem(form, item));
+}
+
+const focused = (d) => d.eval(() => {
+    const a = document.activeElement;
+    return a ? `${a.closest('.window')?.id ?? ''}:${a.dataset?.name ?? a.tagName}` : '';
+});
+
+const spoken = (d) => d.eval(() => [...document.querySelectorAll('[aria-live]')].map((r) => r.textContent.trim()).filter(Boolean));
+
+async function axe(d) {
+    if (!(await d.eval(() => !!window.axe))) await d.injectAxe();
+    const violations = await d.eval(async () => (await window.axe.run(document, { resultTypes: ['violations'] })).violations
+        .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+    return violations;
+}
+
+module.exports = { URL, PAGE, ROOT, SPORT, LOTTERY, STORIES, ctl, menuItem, drawn, playwrightDriver, puppeteerDriver,
+    open, look, fill, tell, menu, focused, spoken, axe };

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Runs the browser suites against the built page: Chromium through Playwright's runner, then
+# Firefox ESR through node's. YARNO_PAGE picks another page (default build-web/yarno.html).
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+cd "$here"
+export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
+if [ ! -d node_modules/@playwright/test ] || [ ! -d node_modules/puppeteer-core ]; then
+    npm ci --no-audit --no-fund || exit 1
+fi
+# scripts/web.sh hands over the page it just built.
+if [ $# -gt 0 ] && [ -f "$1" ]; then
+    YARNO_PAGE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+    shift
+fi
+export YARNO_PAGE="${YARNO_PAGE:-build-web/yarno.html}"
+status=0
+echo "== Chromium ($YARNO_PAGE)"
+npx playwright test "$@" || status=1
+echo "== Firefox ESR ($YARNO_PAGE)"
+node --test --test-reporter=spec --test-concurrency=1 firefox.test.js || status=1
+exit $status
