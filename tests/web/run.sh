@@ -3,15 +3,15 @@
 # Firefox ESR through node's. YARNO_PAGE picks another page (default build-web/yarno.html).
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
+# scripts/web.sh hands over the page it just built; a relative path is taken from where we started.
+if [ $# -gt 0 ] && [ -f "$1" ]; then
+    YARNO_PAGE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+    shift
+fi
 cd "$here"
 export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
 if [ ! -d node_modules/@playwright/test ] || [ ! -d node_modules/puppeteer-core ]; then
     npm ci --no-audit --no-fund || exit 1
-fi
-# scripts/web.sh hands over the page it just built.
-if [ $# -gt 0 ] && [ -f "$1" ]; then
-    YARNO_PAGE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-    shift
 fi
 export YARNO_PAGE="${YARNO_PAGE:-build-web/yarno.html}"
 status=0
