@@ -18,6 +18,7 @@
 #include "ui/qt/text.h"
 #include "ui/qt/window_font.h"
 #include "ui/reading_order.h"
+#include "ui/tab_order.h"
 #include "ui/twips.h"
 
 namespace ui::qt {
@@ -121,21 +122,10 @@ void FormWindow::buildMenus()
 
 void FormWindow::orderTabs()
 {
-    std::vector<std::size_t> byTabIndex;
-    for (std::size_t i = 0; i < definition_.controls.size(); ++i) {
-        if (definition_.controls[i].kind != Kind::Label)
-            byTabIndex.push_back(i);
-    }
-    std::sort(byTabIndex.begin(), byTabIndex.end(), [this](std::size_t a, std::size_t b) {
-        return definition_.controls[a].tabIndex < definition_.controls[b].tabIndex;
-    });
-    QWidget* previous = nullptr;
-    for (const std::size_t i : byTabIndex) {
-        if (previous != nullptr)
-            QWidget::setTabOrder(previous, controls_[i]);
-        previous = controls_[i];
-    }
-    firstInTabOrder_ = byTabIndex.empty() ? nullptr : controls_[byTabIndex.front()];
+    const std::vector<std::size_t> order = tabOrder(definition_.controls);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(controls_[order[i - 1]], controls_[order[i]]);
+    firstInTabOrder_ = order.empty() ? nullptr : controls_[order.front()];
 }
 
 void FormWindow::nameInputs()

@@ -5,6 +5,7 @@
 
 #include "ui/checks.h"
 #include "ui/reading_order.h"
+#include "ui/tab_order.h"
 #include "ui/twips.h"
 #include "ui/web/window_font.h"
 
@@ -235,19 +236,10 @@ void WebWindow::announce(std::string_view text)
     web::setText(live_, text);
 }
 
-// The controls that take the focus, by tab index: labels never do.
 val WebWindow::tabOrder() const
 {
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < definition_.controls.size(); ++i) {
-        if (definition_.controls[i].kind != Kind::Label)
-            order.push_back(i);
-    }
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return definition_.controls[a].tabIndex < definition_.controls[b].tabIndex;
-    });
     val focusable = val::array();
-    for (const std::size_t i : order)
+    for (const std::size_t i : ui::tabOrder(definition_.controls))
         focusable.call<void>("push", controls_[i]);
     return focusable;
 }
