@@ -1,5 +1,5 @@
 // Firefox ESR over WebDriver BiDi: the shared flows and the random run. Phone emulation, request
-// logging and the CSP bypass are Playwright-on-Chromium features, so those stay in chromium.spec.js.
+// logging and the CSP bypass are Playwright-on-Chromium features, so those stay in chromium.test.js.
 const { test, before, after, beforeEach, afterEach } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');

@@ -18,5 +18,5 @@ status=0
 echo "== Chromium ($YARNO_PAGE)"
 npx playwright test "$@" || status=1
 echo "== Firefox ESR ($YARNO_PAGE)"
-node --test --test-reporter=spec --test-concurrency=1 firefox.test.js || status=1
+node --test --test-concurrency=1 firefox.test.js || status=1
 exit $status

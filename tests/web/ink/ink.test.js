@@ -37,7 +37,7 @@ function mismatch(a, b) {
     return n;
 }
 
-const spec = SHOTS ? JSON.parse(fs.readFileSync(path.join(SHOTS, 'controls.json'), 'utf8')) : { controls: [] };
+const shots = SHOTS ? JSON.parse(fs.readFileSync(path.join(SHOTS, 'controls.json'), 'utf8')) : { controls: [] };
 const pictures = {};
 const picture = (file) => (pictures[file] ??= PNG.sync.read(fs.readFileSync(path.join(SHOTS, file))));
 
@@ -57,7 +57,7 @@ for (const scale of [1, 2]) {
                 await y.menu(d, 'Form3', 'menu', 'about');
             }
             await page.evaluate(() => document.activeElement?.blur());
-            for (const c of spec.controls.filter((x) => x.window === form)) {
+            for (const c of shots.controls.filter((x) => x.window === form)) {
                 const sel = c.menu ? y.menuItem(form, c.name) : y.ctl(form, c.name);
                 const box = await page.evaluate((s) => { const r = document.querySelector(s).getBoundingClientRect(); return { x: r.x, y: r.y }; }, sel);
                 const clip = { x: Math.round(box.x), y: Math.round(box.y), width: c.rect[2], height: c.rect[3] };
@@ -68,7 +68,7 @@ for (const scale of [1, 2]) {
             }
         }
         await context.close();
-        console.log(`ink at ${scale * 100} %: ${spec.controls.length - report.length} of ${spec.controls.length} captions match\n${report.join('\n')}`);
+        console.log(`ink at ${scale * 100} %: ${shots.controls.length - report.length} of ${shots.controls.length} captions match\n${report.join('\n')}`);
         expect(report).toEqual([]);
     });
 }
