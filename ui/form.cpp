@@ -12,9 +12,9 @@ Form::Form(Runtime& runtime, const WindowDef& definition)
     : runtime_(runtime)
     , definition_(definition)
 {
-    controls_.reserve(definition.controls.size());
+    values_.reserve(definition.controls.size());
     for (const ControlDef& control : definition.controls)
-        controls_.push_back({std::string(control.caption), control.visible});
+        values_.emplace_back(control.caption);
     peer_ = runtime.backend().createWindow(definition, *this);
     for (const ClickBinding& binding : definition.handlers)
         bindClick(binding.control, binding.handler);
@@ -24,13 +24,13 @@ Form::~Form() = default;
 
 const std::string& Form::text(std::string_view name) const
 {
-    return controls_[textBox(name)].value;
+    return values_[textBox(name)];
 }
 
 void Form::setText(std::string_view name, std::string_view value)
 {
     const std::size_t i = textBox(name);
-    controls_[i].value = value;
+    values_[i] = value;
     peer_->setText(i, value);
 }
 
@@ -39,25 +39,18 @@ void Form::setCaption(std::string_view name, std::string_view value)
     const std::size_t i = control("Caption", name);
     if (definition_.controls[i].kind == Kind::TextBox)
         fail("Caption", name, "a text box has no Caption");
-    controls_[i].value = value;
+    values_[i] = value;
     peer_->setCaption(i, value);
 }
 
 void Form::setVisible(std::string_view name, bool visible)
 {
-    const std::size_t i = control("Visible", name);
-    controls_[i].visible = visible;
-    peer_->setControlVisible(i, visible);
+    peer_->setControlVisible(control("Visible", name), visible);
 }
 
 const std::string& Form::caption(std::string_view name) const
 {
-    return controls_[control("Caption", name)].value;
-}
-
-bool Form::isShown(std::string_view name) const
-{
-    return controls_[control("Visible", name)].visible;
+    return values_[control("Caption", name)];
 }
 
 void Form::announce(std::string_view text)
@@ -118,8 +111,8 @@ void Form::clicked(std::string_view name)
 
 void Form::edited(std::size_t control, std::string text)
 {
-    if (control < controls_.size() && definition_.controls[control].kind == Kind::TextBox)
-        controls_[control].value = std::move(text);
+    if (control < values_.size() && definition_.controls[control].kind == Kind::TextBox)
+        values_[control] = std::move(text);
 }
 
 void Form::closeRequested()

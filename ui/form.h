@@ -37,9 +37,8 @@ public:
     void setCaption(std::string_view control, std::string_view value);
     void setVisible(std::string_view control, bool visible);
 
-    // What a control shows now: a caption, or a text box's text; and whether it is visible.
+    // What a control shows now: a caption, or a text box's text.
     const std::string& caption(std::string_view control) const;
-    bool isShown(std::string_view control) const;
 
     // Has a screen reader speak text at once, without moving the focus or changing what is drawn;
     // an empty text withdraws the last one unspoken.
@@ -60,10 +59,6 @@ public:
     WindowPeer* peer() const { return peer_.get(); }
 
 private:
-    struct ControlState {
-        std::string value;  // caption, or a text box's text
-        bool visible;
-    };
     struct Click {
         std::string_view control;
         std::function<void(Form&)> handler;
@@ -80,7 +75,7 @@ private:
 
     Runtime& runtime_;
     const WindowDef& definition_;
-    std::vector<ControlState> controls_;
+    std::vector<std::string> values_;  // each control's caption, or a text box's text
     std::unique_ptr<WindowPeer> peer_;
     std::vector<Click> clicks_;
     std::function<void(Form&)> unloadListener_;
