@@ -183,12 +183,16 @@ val WebWindow::makeControl(std::size_t index)
             events_.edited(index, event["target"]["value"].as<std::string>());
         }));
         break;
-    case Kind::Button:
+    case Kind::Button: {
         node = element("button", "button");
         setAttribute(node, "type", "button");
-        setAttribute(node, "data-access-key", web::setCaption(node, control.caption));
+        // A box of its own, so page.css can put the centred caption on whole pixels.
+        val caption = element("span", "button-caption");
+        setAttribute(node, "data-access-key", web::setCaption(caption, control.caption));
+        append(node, caption);
         listeners_.push_back(listen(node, "click", [this, &control](val) { events_.clicked(control.name); }));
         break;
+    }
     }
     setAttribute(node, "data-name", control.name);
     val style = node["style"];
@@ -210,10 +214,12 @@ void WebWindow::setText(std::size_t textBox, std::string_view text)
 
 void WebWindow::setCaption(std::size_t control, std::string_view caption)
 {
-    if (definition_.controls[control].kind == Kind::Label)
+    if (definition_.controls[control].kind == Kind::Label) {
         setLabelCaption(controls_[control], caption);
-    else
-        setAttribute(controls_[control], "data-access-key", web::setCaption(controls_[control], caption));
+        return;
+    }
+    val shown = controls_[control]["firstChild"];
+    setAttribute(controls_[control], "data-access-key", web::setCaption(shown, caption));
 }
 
 void WebWindow::setControlVisible(std::size_t control, bool visible)
