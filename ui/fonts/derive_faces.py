@@ -128,7 +128,9 @@ def derive(ppem, bold):
             advance, glyph = 0, TTGlyphPen(None).glyph()
         glyf[name] = glyph
         hmtx[name] = (advance * u, getattr(glyph, "xMin", 0))
-    for tag in ("EBDT", "EBLC", "EBSC", "FFTM"):
+    # GSUB goes too. The bitmap face draws every character as itself; its ligatures would turn a
+    # typed "ATM" into an A and a trademark sign, and "..." into one narrower ellipsis.
+    for tag in ("EBDT", "EBLC", "EBSC", "FFTM", "GSUB"):
         if tag in font:
             del font[tag]
 
