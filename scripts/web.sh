@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the web page, build-web/yarno.html: the whole program in one file that plays from disk
-# or from any static server. Installs the Debian packages it lacks (packages-web.txt) first, and
-# afterwards runs the browser tests, tests/web/run.sh, where there are any.
+# or from any static server; beside it, the pages only the browser tests open (tests/web/).
+# Installs the Debian packages it lacks (packages-web.txt) first, and afterwards runs the browser
+# tests, tests/web/run.sh, where there are any.
 #
 #   scripts/web.sh [--build-only]
 set -euo pipefail
@@ -19,7 +20,7 @@ fi
 
 # Debian's emscripten runs its tools on the system's node, which finds its modules here.
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S "$root" -B "$build" -DYARNO_BACKEND=web -DYARNO_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=MinSizeRel
+emcmake cmake -S "$root" -B "$build" -DYARNO_BACKEND=web -DYARNO_BUILD_TESTS=ON -DCMAKE_BUILD_TYPE=MinSizeRel
 cmake --build "$build" -j "$(nproc)"
 
 page="$build/yarno.html"
