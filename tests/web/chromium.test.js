@@ -3,7 +3,7 @@
 const { test, expect } = require('@playwright/test');
 const assert = require('node:assert/strict');
 const y = require('./lib/yarno');
-const { flows, measureKeys } = require('./lib/flows');
+const { flows, runTimeError, measureKeys } = require('./lib/flows');
 const { randomRun } = require('./lib/random_run');
 const fs = require('node:fs');
 
@@ -16,6 +16,11 @@ test.beforeEach(async ({ page }) => {
 });
 
 for (const [name, fn] of flows) test(name, async () => fn(d));
+
+test(runTimeError[0], async () => {
+    test.skip(!fs.existsSync(y.PROBE), `no probe page at ${y.PROBE}: scripts/web.sh builds it`);
+    await runTimeError[1](d);
+});
 
 test('random run against the model', async () => randomRun(d));
 

@@ -5,7 +5,7 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const puppeteer = require('puppeteer-core');
 const y = require('./lib/yarno');
-const { flows, measureKeys } = require('./lib/flows');
+const { flows, runTimeError, measureKeys } = require('./lib/flows');
 const { randomRun } = require('./lib/random_run');
 
 const skip = fs.existsSync(y.PAGE) ? false : `no page at ${y.PAGE}: build it with scripts/web.sh`;
@@ -28,6 +28,9 @@ beforeEach(async () => {
 afterEach(async () => d?.page.close().catch(() => {}));
 
 for (const [name, fn] of flows) test(name, { skip, timeout: 120_000 }, () => fn(d));
+
+test(runTimeError[0], { skip: skip || (!fs.existsSync(y.PROBE) && `no probe page at ${y.PROBE}: scripts/web.sh builds it`), timeout: 120_000 },
+    () => runTimeError[1](d));
 
 test('random run against the model', { skip, timeout: 300_000 }, () => randomRun(d));
 

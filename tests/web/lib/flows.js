@@ -219,6 +219,28 @@ function keyRows() {
     ];
 }
 
+// The probe page's button asks for a control its window lacks: the box says so in the desktop's
+// words, and only once it is dismissed does the end screen come, with Play again under the keys.
+const runTimeError = ['a run-time error: the box, then the end screen, then Play again', async (d) => {
+    await y.open(d, y.PROBE);
+    const screen = () => d.eval(async () => {
+        for (let i = 0; i < 40 && document.querySelector('dialog.box:not([open])'); i++) await new Promise((r) => setTimeout(r, 25));
+        const box = document.querySelector('dialog.box');
+        const ended = document.querySelector('#ended');
+        return { box: box && [box.matches(':modal'), box.querySelector('.box-title').innerText, box.querySelector('.box-prompt').innerText],
+            ended: ended.checkVisibility() && ended.innerText.replace(/\s+/g, ' ').trim(),
+            focus: document.activeElement.dataset.name ?? document.activeElement.textContent };
+    });
+    await d.click(ctl('Form9', 'Command1'));
+    assert.deepEqual(await screen(), { box: [true, 'Yarno v1.2', 'Run-time error:\n\nCaption of Form9.Label99 failed: the window has no such control'],
+        ended: false, focus: 'OK' });
+    await d.click('dialog.box button');
+    assert.deepEqual(await screen(), { box: null, ended: 'Yarno has ended. It ended after an error. Play again', focus: 'Play again' });
+    await d.press('Enter');
+    assert.deepEqual(await screen(), { box: null, ended: false, focus: 'Command1' });
+    assert.deepEqual((await y.look(d)).visible, ['Form9']);
+}];
+
 // Which shortcut keys reach the page at all, and whether the page keeps the browser from acting
 // on them too. Synthesised keys skip the browser's own shortcuts, so this shows what the page does
 // with a key once it has it, not what a real keyboard lets through.
@@ -236,4 +258,4 @@ async function measureKeys(d) {
     return rows;
 }
 
-module.exports = { flows, measureKeys };
+module.exports = { flows, runTimeError, measureKeys };

@@ -7,6 +7,8 @@ const { pathToFileURL } = require('node:url');
 const ROOT = path.resolve(__dirname, '../../..');
 const PAGE = path.resolve(ROOT, process.env.YARNO_PAGE || 'build-web/yarno.html');
 const URL = pathToFileURL(PAGE).href;
+// Built beside the page: one window whose button fails (tests/web/error_probe.cpp).
+const PROBE = path.join(path.dirname(PAGE), 'error_probe.html');
 const AXE = require.resolve('axe-core/axe.min.js');
 
 const SPORT = {
@@ -102,8 +104,8 @@ function puppeteerDriver(page) {
     return d;
 }
 
-async function open(d) {
-    await d.page.goto(URL);
+async function open(d, page = PAGE) {
+    await d.page.goto(pathToFileURL(page).href);
     const ready = await d.eval(async () => {
         for (let i = 0; i < 400 && !window.yarnoReady; i++) await new Promise((r) => setTimeout(r, 25));
         await window.yarnoReady;
@@ -175,5 +177,5 @@ async function axe(d) {
     return violations;
 }
 
-module.exports = { URL, PAGE, ROOT, SPORT, LOTTERY, STORIES, ctl, menuItem, drawn, playwrightDriver, puppeteerDriver,
+module.exports = { URL, PAGE, PROBE, ROOT, SPORT, LOTTERY, STORIES, ctl, menuItem, drawn, playwrightDriver, puppeteerDriver,
     open, look, fill, tell, menu, focused, spoken, axe };
