@@ -2,11 +2,8 @@
 
 #include <emscripten/bind.h>
 
-#include <algorithm>
 #include <unordered_map>
 #include <utility>
-
-#include "ui/caption.h"
 
 namespace ui::web {
 
@@ -75,82 +72,6 @@ void append(val& parent, const val& child)
 void setHidden(val& node, bool hidden)
 {
     node.set("hidden", hidden);
-}
-
-std::string setCaption(val& node, std::string_view caption)
-{
-    const DrawnCaption drawn = drawnCaption(caption);
-    setText(node, "");
-    if (drawn.accessKey == DrawnCaption::kNone) {
-        setText(node, drawn.text);
-        return {};
-    }
-    const std::string_view text = drawn.text;
-    const std::string_view key = text.substr(drawn.accessKey, drawn.accessKeyLength);
-    append(node, document().call<val>("createTextNode", str(text.substr(0, drawn.accessKey))));
-    val underlined = element("u");
-    setText(underlined, key);
-    append(node, underlined);
-    append(node, document().call<val>("createTextNode", str(text.substr(drawn.accessKey + drawn.accessKeyLength))));
-    return str(key).call<val>("toLowerCase").as<std::string>();
-}
-
-namespace {
-
-// Appends text[begin, end), underlining the access key where it falls inside.
-void appendPiece(val& parent, const DrawnCaption& drawn, std::size_t begin, std::size_t end)
-{
-    const std::string_view text = drawn.text;
-    const std::size_t key = drawn.accessKey;
-    if (key == DrawnCaption::kNone || key < begin || key >= end) {
-        append(parent, document().call<val>("createTextNode", str(text.substr(begin, end - begin))));
-        return;
-    }
-    const std::size_t keyEnd = key + drawn.accessKeyLength;
-    append(parent, document().call<val>("createTextNode", str(text.substr(begin, key - begin))));
-    val underlined = element("u");
-    setText(underlined, text.substr(key, drawn.accessKeyLength));
-    append(parent, underlined);
-    append(parent, document().call<val>("createTextNode", str(text.substr(keyEnd, end - keyEnd))));
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-// Letters, digits and the marks no browser breaks after: nothing to keep whole.
-bool breaksNowhere(std::string_view word)
-{
-    return std::all_of(word.begin(), word.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '\'' || c == '.'
-               || c == ',' || c == ':' || c == ';' || c == '"';
-    });
-}
-
-}  // namespace
-
-void setLabelCaption(val& node, std::string_view caption)
-{
-    const DrawnCaption drawn = drawnCaption(caption);
-    const std::string_view text = drawn.text;
-    setText(node, "");
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t end = i;
-        const bool blank = isBlank(text[i]);
-        while (end < text.size() && isBlank(text[end]) == blank)
-            ++end;
-        // The access key's bytes never straddle a run: blanks are single bytes.
-        if (blank || breaksNowhere(text.substr(i, end - i))) {
-            appendPiece(node, drawn, i, end);
-        } else {
-            val word = element("span", "word");
-            appendPiece(word, drawn, i, end);
-            append(node, word);
-        }
-        i = end;
-    }
 }
 
 int listen(val& node, std::string_view type, Listener handler)

@@ -19,14 +19,6 @@ void setText(val& node, std::string_view text);
 void append(val& parent, const val& child);
 void setHidden(val& node, bool hidden);
 
-// Replaces what node shows with a caption drawn by the "&" rule: the access key underlined.
-// Returns the access key, lower-cased, or an empty string when the caption marks none.
-std::string setCaption(val& node, std::string_view caption);
-
-// The same for a label, which wraps at blanks only: a word that a browser would break inside
-// ("team/person", "well-known") is kept whole in a span of its own.
-void setLabelCaption(val& node, std::string_view caption);
-
 // Calls handler with the event each time node fires type, until the listener is dropped. A
 // handler may drop listeners, its own included, while it runs.
 using Listener = std::function<void(val event)>;

@@ -27,11 +27,8 @@ public:
     void announce(std::string_view text) override;
 
 private:
-    val makeTitleBar();
-    val makeMenuBar();
-    val makeControl(std::size_t index);
+    void listenTo(const ControlDef& control);
     val tabOrder() const;
-    std::string idOf(std::string_view part) const;
 
     const WindowDef& definition_;
     WindowEvents& events_;

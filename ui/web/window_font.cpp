@@ -21,24 +21,18 @@ static_assert(cellHeight(82500) == 13 && cellHeight(120000) == 20);
 
 }  // namespace
 
-void applyFont(val& node, const FontDef& font)
+std::string fontCss(const FontDef& font)
 {
     const int cell = cellHeight(font.size10k);
-    val style = node["style"];
-    if (font.face == kEmbeddedFace)
-        style.set("fontFamily", "\"Yarno " + std::to_string(cell) + "\"");
-    else
-        style.set("fontFamily", "\"" + std::string(font.face) + "\"");
-    style.set("fontSize", std::to_string(cell) + "px");
-    style.set("lineHeight", std::to_string(cell) + "px");
-    style.set("fontWeight", font.weight >= 700 ? "700" : "400");
-    style.set("fontStyle", font.italic ? "italic" : "normal");
+    const std::string family = font.face == kEmbeddedFace ? "Yarno " + std::to_string(cell) : std::string(font.face);
     std::string lines;
     if (font.underline)
         lines += "underline ";
     if (font.strikeout)
         lines += "line-through";
-    style.set("textDecoration", lines.empty() ? std::string("none") : lines);
+    return "font-family:\"" + family + "\";font-size:" + std::to_string(cell) + "px;line-height:" + std::to_string(cell)
+           + "px;font-weight:" + (font.weight >= 700 ? "700" : "400") + ";font-style:" + (font.italic ? "italic" : "normal")
+           + ";text-decoration:" + (lines.empty() ? std::string("none") : lines) + ";";
 }
 
 }  // namespace ui::web

@@ -1,12 +1,13 @@
 #pragma once
-// A control's own font as CSS. The page's stylesheet gives every other control the window font.
-// Private to the web backend.
+// A control's own font as CSS declarations. The page's stylesheet gives every other control the
+// window font. Private to the web backend; portable, like the markup that uses it.
+
+#include <string>
 
 #include "ui/definitions.h"
-#include "ui/web/dom.h"
 
 namespace ui::web {
 
-void applyFont(val& node, const FontDef& font);
+std::string fontCss(const FontDef& font);
 
 }  // namespace ui::web

@@ -55,7 +55,7 @@ for (const [how, steps] of [['Exit', 'click %s Command2'], ['the close box', 'cl
         { visible: ['Form2'] }, ['click Form2 Command2'], { visible: ['Form3'], Form3: 'blank' }]);
 }
 
-const hostile = ['<img src=x onerror=alert(1)>', '<b>x</b>', '&amp;', 'Tom & Jerry', 'R&&D', 'x'.repeat(10000)];
+const hostile = ['<img src=x onerror=alert(1)>', '<b>x</b>', '&amp;', 'Tom & Jerry', 'R&&D', 'say "hi" \\ \\u0041', 'x'.repeat(10000)];
 
 const flows = [
     ...[SPORT, LOTTERY].map((story) => [`${story.form} story told with the example answers, read row by row`, async (d) => {

@@ -1,0 +1,388 @@
+#include "ui/web/markup.h"
+
+#include <algorithm>
+
+#include "ui/caption.h"
+#include "ui/checks.h"
+#include "ui/reading_order.h"
+#include "ui/tab_order.h"
+#include "ui/twips.h"
+#include "ui/web/window_font.h"
+
+namespace ui::web {
+
+Node& Node::set(std::string_view name, std::string_view value)
+{
+    attributes.emplace_back(name, value);
+    return *this;
+}
+
+Node& Node::add(Node child)
+{
+    children.push_back(std::move(child));
+    return *this;
+}
+
+std::string_view Node::attribute(std::string_view name) const
+{
+    for (const auto& [key, value] : attributes) {
+        if (key == name)
+            return value;
+    }
+    return {};
+}
+
+Node elementNode(std::string_view tag, std::string_view className)
+{
+    Node node{.tag = std::string(tag)};
+    if (!className.empty())
+        node.set("class", className);
+    return node;
+}
+
+Node textNode(std::string_view text)
+{
+    return Node{.text = std::string(text)};
+}
+
+namespace {
+
+// Appends text[begin, end), underlining the access key where it falls inside.
+void appendPiece(std::vector<Node>& out, const DrawnCaption& drawn, std::size_t begin, std::size_t end)
+{
+    const std::string_view text = drawn.text;
+    const std::size_t key = drawn.accessKey;
+    if (key == DrawnCaption::kNone || key < begin || key >= end) {
+        out.push_back(textNode(text.substr(begin, end - begin)));
+        return;
+    }
+    const std::size_t keyEnd = key + drawn.accessKeyLength;
+    if (key > begin)
+        out.push_back(textNode(text.substr(begin, key - begin)));
+    out.push_back(elementNode("u").add(textNode(text.substr(key, drawn.accessKeyLength))));
+    if (end > keyEnd)
+        out.push_back(textNode(text.substr(keyEnd, end - keyEnd)));
+}
+
+std::string lowered(std::string_view key)
+{
+    std::string out(key);
+    std::transform(out.begin(), out.end(), out.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    return out;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Letters, digits and the marks no browser breaks after: nothing to keep whole.
+bool breaksNowhere(std::string_view word)
+{
+    return std::all_of(word.begin(), word.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '\'' || c == '.'
+               || c == ',' || c == ':' || c == ';' || c == '"';
+    });
+}
+
+struct Shortcut {
+    std::string shown;  // beside the item
+    std::string aria;   // aria-keyshortcuts
+    std::string key;    // as glue.js matches a key press: "ctrl+n", "f1"
+};
+
+Shortcut shortcutOf(int shortcut)
+{
+    if (shortcut >= shortcut::ctrl('A') && shortcut <= shortcut::ctrl('Z')) {
+        const char letter = static_cast<char>('A' + (shortcut - shortcut::ctrl('A')));
+        const std::string upper(1, letter);
+        return {"Ctrl+" + upper, "Control+" + upper, "ctrl+" + lowered(upper)};
+    }
+    if (shortcut == shortcut::F1)
+        return {"F1", "F1", "f1"};
+    if (shortcut == shortcut::F2)
+        return {"F2", "F2", "f2"};
+    return {};
+}
+
+std::string px(int twips)
+{
+    return std::to_string(toPixels(twips)) + "px";
+}
+
+std::string drawnText(std::string_view caption)
+{
+    return drawnCaption(caption).text;
+}
+
+Node withCaption(Node node, std::string_view caption)
+{
+    CaptionMarkup drawn = captionMarkup(caption);
+    node.set("data-access-key", drawn.accessKey);
+    for (Node& piece : drawn.nodes)
+        node.add(std::move(piece));
+    return node;
+}
+
+Node titleBar(const WindowDef& definition)
+{
+    Node bar = elementNode("div", "titlebar");
+    bar.add(elementNode("span", "icon"));
+    bar.add(elementNode("span", "caption").set("id", std::string(definition.name) + "-caption").add(textNode(definition.caption)));
+    if (definition.border == Border::Sizable)
+        bar.add(elementNode("button", "maximise").set("type", "button").set("tabindex", "-1").set("aria-label", "Maximise"));
+    bar.add(elementNode("button", "close").set("type", "button").set("tabindex", "-1").set("aria-label", "Close"));
+    return bar;
+}
+
+// The WAI-ARIA menu bar: the titles are menu items that own a menu each; glue.js moves the focus.
+Node menuBar(const WindowDef& definition)
+{
+    Node bar = elementNode("div", "menubar").set("role", "menubar").set("aria-label", definition.caption);
+    for (const MenuDef& menuDef : definition.menus) {
+        Node title = elementNode("div", "menu-title")
+                         .set("role", "menuitem")
+                         .set("data-name", menuDef.name)
+                         .set("aria-haspopup", "menu")
+                         .set("aria-expanded", "false")
+                         .set("tabindex", "-1");
+        Node menu = elementNode("div", "menu").set("role", "menu").set("aria-label", drawnText(menuDef.caption)).set("hidden", "");
+        for (const MenuItemDef& itemDef : menuDef.items) {
+            Node item = elementNode("div", "menu-item").set("role", "menuitem").set("data-name", itemDef.name).set("tabindex", "-1");
+            CaptionMarkup drawn = captionMarkup(itemDef.caption);
+            item.set("data-access-key", drawn.accessKey);
+            Node shown = elementNode("span", "item-caption");
+            shown.children = std::move(drawn.nodes);
+            item.add(std::move(shown));
+            if (const Shortcut key = shortcutOf(itemDef.shortcut); !key.key.empty()) {
+                item.set("aria-keyshortcuts", key.aria).set("data-shortcut", key.key);
+                item.add(elementNode("span", "item-key").set("aria-hidden", "true").add(textNode(key.shown)));
+            }
+            menu.add(std::move(item));
+        }
+        bar.add(elementNode("div", "menu-holder").set("role", "none").add(withCaption(std::move(title), menuDef.caption)).add(std::move(menu)));
+    }
+    return bar;
+}
+
+Node control(const WindowDef& definition, const ControlDef& control)
+{
+    Node node;
+    switch (control.kind) {
+    case Kind::Label:
+        node = elementNode("div", "label").set("id", std::string(definition.name) + "-" + std::string(control.name));
+        node.children = labelCaptionMarkup(control.caption);
+        break;
+    case Kind::TextBox:
+        // No maxlength: an answer has no limit of ours.
+        node = elementNode("input", "textbox").set("type", "text").set("autocomplete", "off").set("spellcheck", "false");
+        if (!control.caption.empty())
+            node.set("value", control.caption);
+        break;
+    case Kind::Button: {
+        // A box of its own, so page.css can put the centred caption on whole pixels.
+        CaptionMarkup drawn = captionMarkup(control.caption);
+        Node shown = elementNode("span", "button-caption");
+        shown.children = std::move(drawn.nodes);
+        node = elementNode("button", "button").set("type", "button").set("data-access-key", drawn.accessKey).add(std::move(shown));
+        break;
+    }
+    }
+    node.set("data-name", control.name);
+    std::string style = "left:" + px(control.left) + ";top:" + px(control.top) + ";width:" + px(control.width)
+                        + ";height:" + px(control.height) + ";";
+    if (control.font != nullptr)
+        style += fontCss(*control.font);
+    node.set("style", style);
+    if (!control.visible)
+        node.set("hidden", "");
+    return node;
+}
+
+void appendEscaped(std::string& out, std::string_view text, bool attribute)
+{
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += attribute ? "&quot;" : "\""; break;
+        default: out += c;
+        }
+    }
+}
+
+void appendJsonString(std::string& out, std::string_view text)
+{
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            constexpr std::string_view kHex = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void appendJson(std::string& out, const Node& node)
+{
+    if (node.tag.empty()) {
+        appendJsonString(out, node.text);
+        return;
+    }
+    out += '[';
+    appendJsonString(out, node.tag);
+    out += ",{";
+    bool first = true;
+    for (const auto& [name, value] : node.attributes) {
+        if (!first)
+            out += ',';
+        first = false;
+        appendJsonString(out, name);
+        out += ':';
+        appendJsonString(out, value);
+    }
+    out += '}';
+    for (const Node& child : node.children) {
+        out += ',';
+        appendJson(out, child);
+    }
+    out += ']';
+}
+
+constexpr std::string_view kVoidElements[] = {"input", "img", "br"};
+
+void appendHtml(std::string& out, const Node& node, std::string_view windowId, std::string& css)
+{
+    if (node.tag.empty()) {
+        appendEscaped(out, node.text, false);
+        return;
+    }
+    out += '<' + node.tag;
+    for (const auto& [name, value] : node.attributes) {
+        if (name == "style") {
+            const std::string_view named = node.attribute("data-name");
+            const std::string_view classes = node.attribute("class");
+            css += '#' + std::string(windowId) + ' ';
+            css += named.empty() ? "." + std::string(classes.substr(0, classes.find(' '))) : "[data-name=\"" + std::string(named) + "\"]";
+            css += '{' + value + '}';
+            continue;
+        }
+        out += ' ' + name;
+        if (!value.empty()) {
+            out += "=\"";
+            appendEscaped(out, value, true);
+            out += '"';
+        }
+    }
+    out += '>';
+    if (std::find(std::begin(kVoidElements), std::end(kVoidElements), node.tag) != std::end(kVoidElements))
+        return;
+    for (const Node& child : node.children)
+        appendHtml(out, child, windowId, css);
+    out += "</" + node.tag + '>';
+}
+
+}  // namespace
+
+CaptionMarkup captionMarkup(std::string_view caption)
+{
+    const DrawnCaption drawn = drawnCaption(caption);
+    CaptionMarkup out;
+    if (drawn.text.empty())
+        return out;
+    appendPiece(out.nodes, drawn, 0, drawn.text.size());
+    if (drawn.accessKey != DrawnCaption::kNone)
+        out.accessKey = lowered(std::string_view(drawn.text).substr(drawn.accessKey, drawn.accessKeyLength));
+    return out;
+}
+
+std::vector<Node> labelCaptionMarkup(std::string_view caption)
+{
+    const DrawnCaption drawn = drawnCaption(caption);
+    const std::string_view text = drawn.text;
+    std::vector<Node> out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t end = i;
+        const bool blank = isBlank(text[i]);
+        while (end < text.size() && isBlank(text[end]) == blank)
+            ++end;
+        // The access key's bytes never straddle a run: blanks are single bytes.
+        if (blank || breaksNowhere(text.substr(i, end - i))) {
+            appendPiece(out, drawn, i, end);
+        } else {
+            Node word = elementNode("span", "word");
+            appendPiece(word.children, drawn, i, end);
+            out.push_back(std::move(word));
+        }
+        i = end;
+    }
+    return out;
+}
+
+Node windowMarkup(const WindowDef& definition)
+{
+    const std::string id(definition.name);
+    Node window = elementNode("div", definition.border == Border::Sizable ? "window sizable" : "window")
+                      .set("id", id)
+                      .set("role", "dialog")
+                      .set("aria-modal", "false")
+                      .set("aria-labelledby", id + "-caption")
+                      .set("hidden", "");
+    window.add(titleBar(definition));
+    if (!definition.menus.empty())
+        window.add(menuBar(definition));
+
+    Node client = elementNode("div", "client").set("style", "width:" + px(definition.width) + ";height:" + px(definition.height) + ";");
+    // Page order is reading order, so a screen reader walks the window as a sighted reader
+    // does; the tab order keeps the definition's indices.
+    std::vector<Node> controls(definition.controls.size());
+    for (std::size_t i = 0; i < definition.controls.size(); ++i)
+        controls[i] = control(definition, definition.controls[i]);
+    for (const LabelFor& pair : definition.labels) {
+        const std::size_t input = indexOfControl(definition, pair.control);
+        if (input != kNotFound && indexOfControl(definition, pair.label) != kNotFound)
+            controls[input].set("aria-labelledby", id + "-" + std::string(pair.label));
+    }
+    for (const std::size_t i : readingOrder(definition.controls))
+        client.add(std::move(controls[i]));
+    window.add(std::move(client));
+    window.add(elementNode("div", "live").set("aria-live", "polite"));
+    return window;
+}
+
+std::string toJson(const Node& node)
+{
+    std::string out;
+    appendJson(out, node);
+    return out;
+}
+
+std::string toJson(const std::vector<Node>& nodes)
+{
+    std::string out = "[";
+    for (const Node& node : nodes) {
+        if (out.size() > 1)
+            out += ',';
+        appendJson(out, node);
+    }
+    return out + ']';
+}
+
+std::string toHtml(const Node& window, std::string& css)
+{
+    std::string out;
+    appendHtml(out, window, window.attribute("id"), css);
+    return out;
+}
+
+}  // namespace ui::web
