@@ -68,3 +68,28 @@ test('no network: only the page itself and data: URIs, and a CSP that forbids co
     const connect = dirs['connect-src'] ?? dirs['default-src'];
     expect(connect, `CSP: ${csp}`).toEqual(["'none'"]);
 });
+
+test('what is typed in the written window before the program runs carries over to it', async ({ page }) => {
+    // The program's script is held back until the answers are in, as on a slow phone.
+    await page.addInitScript(() => {
+        const append = Node.prototype.appendChild;
+        Node.prototype.appendChild = function (child) {
+            if (child.tagName !== 'SCRIPT' || window.letProgramRun) return append.call(this, child);
+            window.letProgramRun = () => append.call(this, child);
+            return child;
+        };
+    });
+    await page.goto(y.URL);
+    const p = y.playwrightDriver(page);
+    await page.waitForFunction(() => window.letProgramRun);
+    expect(await page.evaluate(() => [typeof window.yarnoReady, document.activeElement.dataset.name])).toEqual(['undefined', 'Text1']);
+    await p.type('Sam');
+    await p.click(y.ctl('Form1', 'Text2'));
+    await p.type('ten');
+    await page.evaluate(() => { window.letProgramRun(); return window.yarnoReady; });
+    expect(await y.focused(p)).toBe('Form1:Text2');
+    await p.type('nis');
+    await y.fill(p, 'Form1', ['', '', ...y.SPORT.answers.slice(2)]);
+    await p.press('Alt+s');
+    expect((await y.look(p)).forms.Form1).toEqual({ values: y.SPORT.answers, rows: y.SPORT.rows });
+});

@@ -9,16 +9,9 @@ Module['yarno'] = (function () {
   var resolveReady;
   window['yarnoReady'] = new Promise(function (resolve) { resolveReady = resolve; });
 
-  function windows() {
-    return Array.prototype.slice.call(document.querySelectorAll('main > .window:not([hidden])'));
-  }
-  function topWindow() {
-    var best = null;
-    windows().forEach(function (w) {
-      if (!best || (+w.style.zIndex || 0) > (+best.style.zIndex || 0)) best = w;
-    });
-    return best;
-  }
+  var windows = yarnoWindows.windows, topWindow = yarnoWindows.topWindow, viewport = yarnoWindows.viewport;
+  var fit = yarnoWindows.fit, clamp = yarnoWindows.clamp, place = yarnoWindows.place;
+
   function raise(win) {
     if (+win.style.zIndex !== topZ) win.style.zIndex = String(++topZ);
   }
@@ -32,51 +25,6 @@ Module['yarno'] = (function () {
     var last = win._lastFocus;
     var target = last && shown(last) && win.contains(last) ? last : tabs(win)[0];
     if (target) target.focus();
-  }
-
-  // The viewport's width, without a scroll bar; a window wider than it is drawn smaller.
-  function viewport() {
-    return { width: document.documentElement.clientWidth, height: window.innerHeight };
-  }
-  function fit(win) {
-    if (win.classList.contains('maximised')) return;
-    var view = viewport();
-    var scale = Math.min(1, view.width / win.offsetWidth);
-    win._scale = scale;
-    win.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
-    clamp(win, parseFloat(win.style.left) || 0, parseFloat(win.style.top) || 0);
-  }
-  // Never past the viewport's sides (no sideways scrolling), never above its top (the title bar
-  // stays within reach).
-  function clamp(win, left, top) {
-    var width = win.offsetWidth * (win._scale || 1);
-    var room = Math.max(0, viewport().width - width);
-    win.style.left = Math.round(Math.min(Math.max(left, 0), room)) + 'px';
-    win.style.top = Math.round(Math.max(top, 0)) + 'px';
-  }
-  // Centred in the viewport; beside the window in front, if there is one, as a window it
-  // opens from, or over it a little lower where there is no room beside it.
-  function place(win) {
-    var view = viewport();
-    var scale = win._scale || 1;
-    var width = win.offsetWidth * scale;
-    var height = win.offsetHeight * scale;
-    var other = topWindow();
-    var left = (view.width - width) / 2;
-    var top = (view.height - height) / 2;
-    if (other && other !== win) {
-      var box = other.getBoundingClientRect();
-      var ox = box.left + window.scrollX;
-      var oy = box.top + window.scrollY;
-      if (ox + box.width + 8 + width <= view.width) {
-        left = ox + box.width + 8;
-        top = oy;
-      } else {
-        left = ox + 24;
-        top = oy + 24;
-      }
-    }
-    clamp(win, left, top);
   }
 
   function menuTitles(win) {
@@ -269,9 +217,30 @@ Module['yarno'] = (function () {
   }
 
   return {
-    get icon() {
-      var link = document.querySelector('link[rel="icon"]');
-      return link ? link.href : '';
+    // A window's elements out of its markup (ui/web/markup.h), made in one call.
+    build: function (json) { return make(JSON.parse(json)); },
+    fill: function (node, json) { node.replaceChildren.apply(node, JSON.parse(json).map(make)); },
+    // Puts win in the page, in place of the window of the same name that the build wrote in, if
+    // there is one, with what the user typed there and where the focus was. Returns that window.
+    takeOver: function (win, desktop) {
+      var old = document.getElementById(win.id);
+      if (!old || !old.hasAttribute('data-written')) {
+        desktop.appendChild(win);
+        return null;
+      }
+      var active = document.activeElement;
+      Array.prototype.forEach.call(old.querySelectorAll('.client > input'), function (input) {
+        var twin = win.querySelector('.client > [data-name="' + input.getAttribute('data-name') + '"]');
+        twin.value = input.value;
+        if (input === active) win._handOver = { node: twin, start: input.selectionStart, end: input.selectionEnd };
+      });
+      if (!win._handOver && active && old.contains(active) && active.hasAttribute('data-name'))
+        win._handOver = { node: win.querySelector('.client > [data-name="' + active.getAttribute('data-name') + '"]') };
+      win.style.cssText += old.style.cssText;
+      win._scale = old._scale;
+      win._written = true;
+      old.replaceWith(win);
+      return old;
     },
     listen: function (node, type, id) {
       node.addEventListener(type, function (event) { Module['dispatch'](id, event); });
@@ -308,14 +277,21 @@ Module['yarno'] = (function () {
     showWindow: function (win, first) {
       var wasHidden = win.hidden;
       win.hidden = false;
-      if (first) {
+      if (first && !win._written) {
         fit(win);
         place(win);
       } else if (wasHidden) {
         fit(win);
       }
       raise(win);
-      if (wasHidden || first) focusWindow(win);
+      var handOver = win._handOver;
+      win._handOver = null;
+      if (handOver) {
+        handOver.node.focus();
+        if (handOver.start != null) handOver.node.setSelectionRange(handOver.start, handOver.end);
+      } else if (wasHidden || first) {
+        focusWindow(win);
+      }
       resolveReady(true);
     },
     hideWindow: function (win) {
@@ -355,6 +331,20 @@ Module['yarno'] = (function () {
     },
   };
 
+  // A text node is a string, an element [tag, {attributes}, children...]; a style comes in
+  // through the element's style object, which the page's policy allows where an attribute is not.
+  function make(node) {
+    if (typeof node === 'string') return document.createTextNode(node);
+    var element = document.createElement(node[0]);
+    var attributes = node[1];
+    for (var name in attributes) {
+      if (name === 'style') element.style.cssText = attributes[name];
+      else element.setAttribute(name, attributes[name]);
+    }
+    for (var i = 2; i < node.length; i++) element.appendChild(make(node[i]));
+    return element;
+  }
+
   function showEnded(section) {
     section.hidden = false;
     var again = section.querySelector('button');
@@ -362,11 +352,18 @@ Module['yarno'] = (function () {
   }
 })();
 
-// The module is inside this script, as a data: URI. Left to itself, this emscripten tries to
-// fetch that URI first, which the page's policy (no connections at all) refuses, with an error
-// in the console; this compiles the bytes it already holds.
+// The module is inside this script, gzipped (make_page.py), as a data: URI. Left to itself, this
+// emscripten would try to fetch that URI, which the page's policy (no connections at all)
+// refuses; this unpacks and compiles the bytes it already holds.
 Module['instantiateWasm'] = function (imports, receive) {
-  WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports).then(function (result) {
+  var text = wasmBinaryFile.slice(dataURIPrefix.length);
+  var packed = Uint8Array.fromBase64 ? Uint8Array.fromBase64(text) : intArrayFromBase64(text);
+  var bytes = packed[0] === 0x1f && packed[1] === 0x8b
+    ? new Response(new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer()
+    : Promise.resolve(packed);
+  bytes.then(function (b) {
+    return WebAssembly.instantiate(b, imports);
+  }).then(function (result) {
     receive(result.instance, result.module);
   }, function (reason) {
     abort(reason);

@@ -4,10 +4,12 @@ the styles, the window font's faces and the icon, all inline, under a Content-Se
 that lets the page fetch nothing and run only its own two scripts, named by their hashes."""
 import argparse
 import base64
+import gzip
 import hashlib
 import io
 import pathlib
 import re
+import subprocess
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
@@ -40,7 +42,8 @@ def own_font_text(header):
 
 
 def woff2(path, characters=None):
-    font = TTFont(path)
+    # The face's own timestamp, not the build's, so the same sources make the same page.
+    font = TTFont(path, recalcTimestamp=False)
     options = subset.Options()
     options.flavor = "woff2"
     options.name_IDs = ["*"]  # the copyright and licence travel inside the face too
@@ -66,6 +69,18 @@ def data_uri(kind, data):
     return "data:%s;base64,%s" % (kind, base64.b64encode(data).decode("ascii"))
 
 
+WASM_URI = 'wasmBinaryFile="data:application/octet-stream;base64,'
+
+
+def packed_module(script):
+    """The script with its module gzipped: a third of the bytes, unpacked by glue.js."""
+    start = script.index(WASM_URI) + len(WASM_URI)
+    end = script.index('"', start)
+    module = base64.b64decode(script[start:end])
+    packed = gzip.compress(module, compresslevel=9, mtime=0)
+    return script[:start] + base64.b64encode(packed).decode("ascii") + script[end:]
+
+
 def sha256(text):
     return "'sha256-%s'" % base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii")
 
@@ -78,13 +93,18 @@ def inline(text, tag):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("script", "check", "template", "style", "fonts", "bold-text", "icon", "output"):
+    for option in ("script", "check", "windows", "template", "style", "fonts", "bold-text", "icon", "output"):
         parser.add_argument("--" + option, required=True, type=pathlib.Path)
+    # A program that prints the first window (a line of CSS, then its HTML), and what runs it.
+    parser.add_argument("--written", type=pathlib.Path)
+    parser.add_argument("--node", default="node")
     args = parser.parse_args()
     fonts = args.fonts
 
-    faces = ['@font-face{font-family:"Yarno 13";font-weight:400;src:url(%s) format("woff2")}'
-             % data_uri("font/woff2", woff2(fonts / "ms_sans_serif_13.ttf"))]
+    # The window face comes in through windows.js, from bytes, so the first window's first
+    # layout already has it; the bold faces load from CSS when About needs them.
+    window_face = base64.b64encode(woff2(fonts / "ms_sans_serif_13.ttf")).decode("ascii")
+    faces = []
     for (cell, bold), characters in sorted(own_font_text(args.bold_text).items()):
         if not bold or cell == 13 and not bold:
             continue
@@ -92,13 +112,20 @@ def main():
         faces.append('@font-face{font-family:"Yarno %d";font-weight:700;src:url(%s) format("woff2")}'
                      % (cell, data_uri("font/woff2", woff2(face, characters | {" "}))))
 
-    style = inline("\n".join(faces) + "\n" + args.style.read_text(encoding="utf-8"), "style")
+    icon = data_uri("image/png", args.icon.read_bytes())
+    written_css, written_html = "", ""
+    if args.written:
+        printed = subprocess.run([args.node, str(args.written)], check=True, capture_output=True, text=True).stdout
+        written_css, _, written_html = printed.partition("\n")
+    style = inline("\n".join(faces) + "\n" + args.style.read_text(encoding="utf-8")
+                   + ".titlebar .icon{background:url(%s) 0 0/16px 16px}\n" % icon + written_css, "style")
+    windows = inline(args.windows.read_text(encoding="utf-8").replace("{{WINDOW_FACE}}", window_face), "script")
     check = inline(args.check.read_text(encoding="utf-8"), "script")
-    script = inline(args.script.read_text(encoding="utf-8"), "script")
+    script = inline(packed_module(args.script.read_text(encoding="utf-8")), "script")
     csp = "; ".join([
         "default-src 'none'",
         "connect-src 'none'",
-        "script-src %s %s 'wasm-unsafe-eval'" % (sha256(check), sha256(script)),
+        "script-src %s %s %s 'wasm-unsafe-eval'" % (sha256(windows), sha256(check), sha256(script)),
         "style-src %s" % sha256(style),
         "font-src data:",
         "img-src data:",
@@ -108,8 +135,8 @@ def main():
     notice = "\n\n".join((fonts / name).read_text(encoding="utf-8") for name in ("README", "LGPL-2.1.txt"))
     notice = notice.replace("--", "- -").replace("<", "&lt;").replace(">", "&gt;")
     page = args.template.read_text(encoding="utf-8")
-    for key, value in (("NOTICE", notice), ("CSP", csp), ("ICON", data_uri("image/png", args.icon.read_bytes())),
-                       ("STYLE", style), ("CHECK", check), ("SCRIPT", script)):
+    for key, value in (("NOTICE", notice), ("CSP", csp), ("ICON", icon), ("STYLE", style),
+                       ("WRITTEN", written_html.strip()), ("WINDOWS", windows), ("CHECK", check), ("SCRIPT", script)):
         page = page.replace("{{%s}}" % key, value, 1)
     args.output.write_text(page, encoding="utf-8")
 
