@@ -221,26 +221,27 @@ Module['yarno'] = (function () {
     build: function (json) { return make(JSON.parse(json)); },
     fill: function (node, json) { node.replaceChildren.apply(node, JSON.parse(json).map(make)); },
     // Puts win in the page, in place of the window of the same name that the build wrote in, if
-    // there is one, with what the user typed there and where the focus was. Returns that window.
+    // there is one, with what the user typed there and where the focus was. Says whether there was.
     takeOver: function (win, desktop) {
       var old = document.getElementById(win.id);
       if (!old || !old.hasAttribute('data-written')) {
         desktop.appendChild(win);
-        return null;
+        return false;
       }
-      var active = document.activeElement;
+      function twinOf(node) {
+        return win.querySelector('.client > [data-name="' + node.getAttribute('data-name') + '"]');
+      }
       Array.prototype.forEach.call(old.querySelectorAll('.client > input'), function (input) {
-        var twin = win.querySelector('.client > [data-name="' + input.getAttribute('data-name') + '"]');
-        twin.value = input.value;
-        if (input === active) win._handOver = { node: twin, start: input.selectionStart, end: input.selectionEnd };
+        twinOf(input).value = input.value;
       });
-      if (!win._handOver && active && old.contains(active) && active.hasAttribute('data-name'))
-        win._handOver = { node: win.querySelector('.client > [data-name="' + active.getAttribute('data-name') + '"]') };
+      var active = document.activeElement;
+      var twin = active && old.contains(active) && active.hasAttribute('data-name') && twinOf(active);
+      if (twin) win._handOver = { node: twin, start: active.selectionStart, end: active.selectionEnd };
       win.style.cssText += old.style.cssText;
       win._scale = old._scale;
       win._written = true;
       old.replaceWith(win);
-      return old;
+      return true;
     },
     listen: function (node, type, id) {
       node.addEventListener(type, function (event) { Module['dispatch'](id, event); });
@@ -357,7 +358,7 @@ Module['yarno'] = (function () {
 // refuses; this unpacks and compiles the bytes it already holds.
 Module['instantiateWasm'] = function (imports, receive) {
   var text = wasmBinaryFile.slice(dataURIPrefix.length);
-  var packed = Uint8Array.fromBase64 ? Uint8Array.fromBase64(text) : intArrayFromBase64(text);
+  var packed = yarnoWindows.decode(text);
   var bytes = packed[0] === 0x1f && packed[1] === 0x8b
     ? new Response(new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer()
     : Promise.resolve(packed);

@@ -28,9 +28,9 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     }
     // The page may hold this window already, written in at build time so it shows before the
     // program has started; what the user did with it meanwhile carries over.
-    const val written = glue().call<val>("takeOver", root_, desktop);
-    for (std::size_t i = 0; i < definition.controls.size(); ++i) {
-        if (definition.controls[i].kind != Kind::TextBox || written.isNull())
+    const bool written = glue().call<bool>("takeOver", root_, desktop);
+    for (std::size_t i = 0; written && i < definition.controls.size(); ++i) {
+        if (definition.controls[i].kind != Kind::TextBox)
             continue;
         const std::string typed = controls_[i]["value"].as<std::string>();
         if (typed != definition.controls[i].caption)

@@ -62,6 +62,7 @@ var yarnoWindows = (function () {
   // loaded from CSS would come only after the program's script has run.
   var face = new FontFace('Yarno 13', decode('{{WINDOW_FACE}}'), { weight: '400' });
   document.fonts.add(face);
+  // Base64 to bytes; glue.js unpacks the module with it too.
   function decode(text) {
     if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
     var bytes = atob(text), out = new Uint8Array(bytes.length);
@@ -105,5 +106,5 @@ var yarnoWindows = (function () {
 
   // The first window is on screen once its font is in.
   window['yarnoShown'] = face.loaded.then(function () { return document.fonts.ready; });
-  return { windows: windows, topWindow: topWindow, viewport: viewport, fit: fit, clamp: clamp, place: place };
+  return { windows: windows, topWindow: topWindow, viewport: viewport, fit: fit, clamp: clamp, place: place, decode: decode };
 })();
