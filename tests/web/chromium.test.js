@@ -1,72 +1,45 @@
-// Chromium: the shared flows, and what only Playwright's Chromium can emulate or observe here:
-// a phone, every request the page makes, and the keys measurement printed for KEYS.md.
+// Chromium: the web's own checks, the random run against the shared model, and what only
+// Playwright's Chromium observes here: every request the page makes, and a program that starts
+// late taking over the window the build wrote into the page.
 const { test, expect } = require('@playwright/test');
-const assert = require('node:assert/strict');
-const y = require('./lib/yarno');
-const { flows, runTimeError, measureKeys } = require('./lib/flows');
-const { randomRun } = require('./lib/random_run');
 const fs = require('node:fs');
+const { pathToFileURL } = require('node:url');
+const { PAGE, playwrightPage, watch, driver } = require('./lib/page');
+const { randomRun } = require('./lib/random_run');
+const { webChecks } = require('./lib/web_checks');
 
-test.skip(!fs.existsSync(y.PAGE), `no page at ${y.PAGE}: build it with scripts/web.sh`);
+test.skip(!fs.existsSync(PAGE), `no page at ${PAGE}: build it with scripts/web.sh`);
 
-let d;
-test.beforeEach(async ({ page }) => {
-    d = y.playwrightDriver(page);
-    await y.open(d);
-});
+const SPORT = ['Sam', 'tennis', 'the Lions', 'ball', 'nose', 'clown'];
 
-for (const [name, fn] of flows) test(name, async () => fn(d));
+for (const [name, check] of webChecks) {
+    test(name, async ({ page }) => {
+        const p = playwrightPage(page);
+        await check(p, driver(p));
+    });
+}
 
-test(runTimeError[0], async () => {
-    test.skip(!fs.existsSync(y.PROBE), `no probe page at ${y.PROBE}: scripts/web.sh builds it`);
-    await runTimeError[1](d);
-});
-
-test('random run against the model', async () => randomRun(d));
-
-test('keys the page receives (for KEYS.md)', async () => {
-    const rows = await measureKeys(d);
-    console.log(`chromium keys: ${JSON.stringify(rows)}`);
-    assert.deepEqual(rows.filter((r) => !r.received || !r.prevented).map((r) => r.combo), [], 'keys the page did not take for itself');
-});
-
-test('phone: no sideways scrolling, every box takes a tap, zoom allowed', async ({ browser }) => {
-    const context = await browser.newContext({ viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
-    const page = await context.newPage();
-    const p = y.playwrightDriver(page);
-    await y.open(p);
-    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
-    const meta = await page.evaluate(() => document.querySelector('meta[name=viewport]')?.content ?? '');
-    expect(meta).not.toMatch(/user-scalable\s*=\s*(no|0)/i);
-    const max = /maximum-scale\s*=\s*([\d.]+)/i.exec(meta);
-    if (max) expect(Number(max[1])).toBeGreaterThanOrEqual(2);
-    for (let i = 1; i <= 6; i++) {
-        await p.tap(y.ctl('Form1', `Text${i}`));
-        expect(await page.evaluate(() => [document.activeElement.dataset.name, document.activeElement.type])).toEqual([`Text${i}`, 'text']);
-        await p.type(y.SPORT.answers[i - 1]);
-    }
-    await p.tap(y.ctl('Form1', 'Command1'));
-    expect((await y.look(p)).forms.Form1.rows).toEqual(y.SPORT.rows);
-    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
-    await context.close();
+test('random run against the model', async ({ page }) => {
+    test.setTimeout(300_000);
+    await randomRun(driver(playwrightPage(page)));
 });
 
 test('no network: only the page itself and data: URIs, and a CSP that forbids connecting', async ({ page }) => {
     const requests = [];
     page.on('request', (r) => requests.push(r.url()));
-    const p = y.playwrightDriver(page);
-    await y.open(p);
-    await y.tell(p, 'Form1');
-    await y.menu(p, 'Form1', 'Menu', 'mAbout');
-    await p.click(y.ctl('Form2', 'Label3'));
-    await p.click('dialog.box button');
-    await p.click(y.ctl('Form2', 'Command2'));
-    await y.tell(p, 'Form3');
-    expect(requests.filter((u) => u !== y.URL && !u.startsWith('data:'))).toEqual([]);
+    const d = driver(playwrightPage(page));
+    await d.start(false);
+    for (const [i, text] of SPORT.entries()) await d.type('Sport', i + 1, text);
+    await d.click('Sport', 'Submit');
+    await d.choose('Sport', 'Menu', 'About');
+    await d.click('About', 'Copyright 2000 Orvask. All rights reserved.');
+    await d.dismiss();
+    await d.click('About', 'Back to Lottery');
+    await d.click('Lottery', 'Submit');
+    expect(requests.filter((u) => u !== pathToFileURL(PAGE).href && !u.startsWith('data:'))).toEqual([]);
     const csp = await page.evaluate(() => document.querySelector('meta[http-equiv="Content-Security-Policy" i]')?.content ?? '');
     const dirs = Object.fromEntries(csp.split(';').map((s) => s.trim().split(/\s+/)).filter((x) => x[0]).map(([k, ...v]) => [k.toLowerCase(), v]));
-    const connect = dirs['connect-src'] ?? dirs['default-src'];
-    expect(connect, `CSP: ${csp}`).toEqual(["'none'"]);
+    expect(dirs['connect-src'] ?? dirs['default-src'], `CSP: ${csp}`).toEqual(["'none'"]);
 });
 
 test('what is typed in the written window before the program runs carries over to it', async ({ page }) => {
@@ -79,17 +52,26 @@ test('what is typed in the written window before the program runs carries over t
             return child;
         };
     });
-    await page.goto(y.URL);
-    const p = y.playwrightDriver(page);
+    await page.goto(pathToFileURL(PAGE).href);
     await page.waitForFunction(() => window.letProgramRun);
     expect(await page.evaluate(() => [typeof window.yarnoReady, document.activeElement.dataset.name])).toEqual(['undefined', 'Text1']);
-    await p.type('Sam');
-    await p.click(y.ctl('Form1', 'Text2'));
-    await p.type('ten');
+    await page.keyboard.type('Sam');
+    await page.click('#Form1 [data-name="Text2"]');
+    await page.keyboard.type('ten');
     await page.evaluate(() => { window.letProgramRun(); return window.yarnoReady; });
-    expect(await y.focused(p)).toBe('Form1:Text2');
-    await p.type('nis');
-    await y.fill(p, 'Form1', ['', '', ...y.SPORT.answers.slice(2)]);
-    await p.press('Alt+s');
-    expect((await y.look(p)).forms.Form1).toEqual({ values: y.SPORT.answers, rows: y.SPORT.rows });
+    const p = playwrightPage(page);
+    await watch(p);
+    const d = driver(p);
+    expect(await d.focused('Sport')).toBe('2');
+    await page.keyboard.type('nis');
+    for (let n = 3; n <= 6; n++) await d.type('Sport', n, SPORT[n - 1]);
+    await d.press('Sport', 'Alt+S');
+    expect(await d.answers('Sport')).toEqual(SPORT);
+    expect(await d.story('Sport')).toEqual([
+        ['One day', 'Sam', 'was playing', 'tennis', 'with', 'the Lions'],
+        ['when a', 'ball', 'hit', 'Sam', 'in the', 'nose'],
+        ['Sam', 'got up, walked over to the person that had thrown that', 'ball'],
+        ['called him a', 'clown', 'and shot him.'],
+        ['The end.'],
+    ]);
 });

@@ -1,41 +1,37 @@
-// Firefox ESR over WebDriver BiDi: the shared flows and the random run. Phone emulation, request
-// logging and the CSP bypass are Playwright-on-Chromium features, so those stay in chromium.test.js.
-const { test, before, after, beforeEach, afterEach } = require('node:test');
+// Firefox ESR over WebDriver BiDi: every scenario of the behaviour table, the random run against
+// the shared model, and the web's own checks. Playwright drives only Chromium here, so Puppeteer
+// drives Firefox, through the same driver (lib/page.js).
+const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const puppeteer = require('puppeteer-core');
-const y = require('./lib/yarno');
-const { flows, runTimeError, measureKeys } = require('./lib/flows');
+const { readAll, skippedOn } = require('./lib/table');
+const { PAGE, puppeteerPage, driver } = require('./lib/page');
+const { play } = require('./lib/play');
 const { randomRun } = require('./lib/random_run');
+const { webChecks } = require('./lib/web_checks');
 
-const skip = fs.existsSync(y.PAGE) ? false : `no page at ${y.PAGE}: build it with scripts/web.sh`;
+const skip = fs.existsSync(PAGE) ? false : `no page at ${PAGE}: build it with scripts/web.sh`;
 let browser;
+let p;
 let d;
 
 before(async () => {
     if (skip) return;
     browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
         protocol: 'webDriverBiDi', extraPrefsFirefox: { 'network.proxy.type': 0, 'app.update.enabled': false } });
-});
-after(async () => browser?.close());
-beforeEach(async () => {
-    if (skip) return;
     const page = await browser.newPage();
     await page.setViewport({ width: 1280, height: 900 });
-    d = y.puppeteerDriver(page);
-    await y.open(d);
+    p = puppeteerPage(page);
+    d = driver(p);
 });
-afterEach(async () => d?.page.close().catch(() => {}));
+after(async () => browser?.close());
 
-for (const [name, fn] of flows) test(name, { skip, timeout: 120_000 }, () => fn(d));
-
-test(runTimeError[0], { skip: skip || (!fs.existsSync(y.PROBE) && `no probe page at ${y.PROBE}: scripts/web.sh builds it`), timeout: 120_000 },
-    () => runTimeError[1](d));
+for (const scenario of readAll()) {
+    test(`${scenario.file}: ${scenario.name}`, { skip: skip || skippedOn(scenario, 'firefox') || false, timeout: 30_000 },
+        async () => assert.deepEqual(await play(scenario, d), []));
+}
 
 test('random run against the model', { skip, timeout: 300_000 }, () => randomRun(d));
 
-test('keys the page receives (for KEYS.md)', { skip, timeout: 120_000 }, async () => {
-    const rows = await measureKeys(d);
-    console.log(`firefox keys: ${JSON.stringify(rows)}`);
-    assert.deepEqual(rows.filter((r) => !r.received || !r.prevented).map((r) => r.combo), [], 'keys the page did not take for itself');
-});
+for (const [name, check] of webChecks) test(name, { skip, timeout: 60_000 }, () => check(p, d));
