@@ -1,5 +1,6 @@
 // Chromium: the shared flows, and what only Playwright's Chromium can emulate or observe here:
-// a phone, every request the page makes, and the keys measurement printed for KEYS.md.
+// every request the page makes, and the keys measurement printed for KEYS.md (the phone:
+// phone.test.js).
 const { test, expect } = require('@playwright/test');
 const assert = require('node:assert/strict');
 const y = require('./lib/yarno');
@@ -28,27 +29,6 @@ test('keys the page receives (for KEYS.md)', async () => {
     const rows = await measureKeys(d);
     console.log(`chromium keys: ${JSON.stringify(rows)}`);
     assert.deepEqual(rows.filter((r) => !r.received || !r.prevented).map((r) => r.combo), [], 'keys the page did not take for itself');
-});
-
-test('phone: no sideways scrolling, every box takes a tap, zoom allowed', async ({ browser }) => {
-    const context = await browser.newContext({ viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
-    const page = await context.newPage();
-    const p = y.playwrightDriver(page);
-    await y.open(p);
-    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
-    const meta = await page.evaluate(() => document.querySelector('meta[name=viewport]')?.content ?? '');
-    expect(meta).not.toMatch(/user-scalable\s*=\s*(no|0)/i);
-    const max = /maximum-scale\s*=\s*([\d.]+)/i.exec(meta);
-    if (max) expect(Number(max[1])).toBeGreaterThanOrEqual(2);
-    for (let i = 1; i <= 6; i++) {
-        await p.tap(y.ctl('Form1', `Text${i}`));
-        expect(await page.evaluate(() => [document.activeElement.dataset.name, document.activeElement.type])).toEqual([`Text${i}`, 'text']);
-        await p.type(y.SPORT.answers[i - 1]);
-    }
-    await p.tap(y.ctl('Form1', 'Command1'));
-    expect((await y.look(p)).forms.Form1.rows).toEqual(y.SPORT.rows);
-    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
-    await context.close();
 });
 
 test('no network: only the page itself and data: URIs, and a CSP that forbids connecting', async ({ page }) => {

@@ -1,5 +1,6 @@
-// Firefox ESR over WebDriver BiDi: the shared flows and the random run. Phone emulation, request
-// logging and the CSP bypass are Playwright-on-Chromium features, so those stay in chromium.test.js.
+// Firefox ESR over WebDriver BiDi: the shared flows, the random run, and one story told on a
+// phone-sized screen. Touch emulation, request logging and the CSP bypass are Playwright-on-Chromium
+// features, so those stay in chromium.test.js and phone.test.js.
 const { test, before, after, beforeEach, afterEach } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
@@ -38,4 +39,17 @@ test('keys the page receives (for KEYS.md)', { skip, timeout: 120_000 }, async (
     const rows = await measureKeys(d);
     console.log(`firefox keys: ${JSON.stringify(rows)}`);
     assert.deepEqual(rows.filter((r) => !r.received || !r.prevented).map((r) => r.combo), [], 'keys the page did not take for itself');
+});
+
+test('a story told in the flow, on a phone-sized screen', { skip, timeout: 120_000 }, async () => {
+    await d.page.setViewport({ width: 390, height: 844, deviceScaleFactor: 2 });
+    await y.tell(d, 'Form1');
+    assert.deepEqual(await y.flowLines(d, 'Form1'), y.storyLines(y.SPORT));
+    assert.equal(await y.focused(d), 'Form1:Command1');
+    const { sideways, text } = await d.eval(() => ({
+        sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+        text: parseFloat(getComputedStyle(document.querySelector('#Form1 .line')).fontSize),
+    }));
+    assert.equal(sideways, 0, 'no sideways scrolling');
+    assert.ok(text >= 16, `the story's text is ${text} px`);
 });

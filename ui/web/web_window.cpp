@@ -31,6 +31,7 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     // The page may hold this window already, written in at build time so it shows before the
     // program has started; what the user did with it meanwhile carries over.
     const bool written = glue().call<bool>("takeOver", root_, desktop);
+    writtenIn_ = written;
     for (std::size_t i = 0; written && i < definition.controls.size(); ++i) {
         if (definition.controls[i].kind != Kind::TextBox)
             continue;
@@ -122,7 +123,16 @@ void WebWindow::redrawLineOf(std::size_t label)
 
 void WebWindow::show(bool first)
 {
+    // The window written into the page is where the player has been all along.
+    const bool appears = root_["hidden"].as<bool>() && !(first && writtenIn_);
     glue().call<void>("showWindow", root_, first);
+    // In the flow every window is a sheet of the one page: one that comes up is brought into
+    // view, its title bar at the top, where a desktop would put it in front.
+    if (appears && val::global("getComputedStyle")(root_)["position"].as<std::string>() == "static") {
+        val top = val::object();
+        top.set("block", std::string("start"));
+        root_.call<void>("scrollIntoView", top);
+    }
 }
 
 void WebWindow::hide()

@@ -40,6 +40,7 @@ private:
     std::vector<Line> lines_;
     std::vector<std::string> captions_;  // as drawn
     std::vector<bool> visible_;
+    bool writtenIn_ = false;
 
     const WindowDef& definition_;
     WindowEvents& events_;
