@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "ui/checks.h"
+#include "ui/tab_order.h"
 
 namespace test {
 
@@ -17,26 +18,55 @@ public:
     }
     ~RecordingPeer() override
     {
-        backend_.windows[window_].alive = false;
+        setVisible(false);
+        state().alive = false;
         record("destroy");
     }
 
-    void setText(std::size_t box, std::string_view text) override { record("text " + name(box) + " " + std::string(text)); }
+    void setText(std::size_t box, std::string_view text) override
+    {
+        state().values[box] = text;
+        record("text " + name(box) + " " + std::string(text));
+    }
     void setCaption(std::size_t control, std::string_view caption) override
     {
+        state().values[control] = caption;
         record("caption " + name(control) + " " + std::string(caption));
     }
     void setControlVisible(std::size_t control, bool visible) override
     {
+        state().controlVisible[control] = visible;
         record((visible ? "reveal " : "conceal ") + name(control));
     }
-    void show(bool first) override { record(first ? "show first" : "show"); }
-    void hide() override { record("hide"); }
-    void announce(std::string_view text) override { record("announce " + std::string(text)); }
+    void show(bool first) override
+    {
+        if (first && !ui::tabOrder(state().definition->controls).empty())
+            state().focus = ui::tabOrder(state().definition->controls).front();
+        setVisible(true);
+        record(first ? "show first" : "show");
+    }
+    void hide() override
+    {
+        setVisible(false);
+        record("hide");
+    }
+    void announce(std::string_view text) override
+    {
+        if (!text.empty())
+            backend_.spoken.emplace_back(text);
+        record("announce " + std::string(text));
+    }
 
     std::string_view windowName() const { return backend_.windows[window_].definition->name; }
 
 private:
+    RecordingBackend::Window& state() const { return backend_.windows[window_]; }
+    void setVisible(bool visible)
+    {
+        if (state().visible != visible && state().alive)
+            backend_.changes.push_back((visible ? "show " : "hide ") + std::string(windowName()));
+        state().visible = visible;
+    }
     std::string name(std::size_t control) const
     {
         return std::string(backend_.windows[window_].definition->controls[control].name);
@@ -51,7 +81,12 @@ private:
 
 std::unique_ptr<ui::WindowPeer> RecordingBackend::createWindow(const ui::WindowDef& definition, ui::WindowEvents& events)
 {
-    windows.push_back({&definition, &events});
+    Window window{&definition, &events, true, false, {}, {}};
+    for (const ui::ControlDef& control : definition.controls) {
+        window.values.emplace_back(control.caption);
+        window.controlVisible.push_back(control.visible);
+    }
+    windows.push_back(std::move(window));
     log.push_back(std::string(definition.name) + " create");
     return std::make_unique<RecordingPeer>(*this, windows.size() - 1);
 }
@@ -61,6 +96,8 @@ void RecordingBackend::messageBox(ui::BoxKind kind, std::string_view title, std:
     const std::string ownerName = owner != nullptr ? std::string(static_cast<RecordingPeer*>(owner)->windowName()) : "-";
     log.push_back(ownerName + (kind == ui::BoxKind::RunTimeError ? " error box " : " box ") + std::string(title) + ": "
                   + std::string(prompt));
+    if (onBox)
+        onBox(title, prompt);
 }
 
 RecordingBackend::Window& RecordingBackend::newest(std::string_view window)
@@ -80,6 +117,8 @@ void RecordingBackend::click(std::string_view window, std::string_view control)
 void RecordingBackend::type(std::string_view window, std::string_view textBox, std::string text)
 {
     Window& target = newest(window);
+    target.values[ui::indexOfControl(*target.definition, textBox)] = text;
+    target.focus = ui::indexOfControl(*target.definition, textBox);
     target.events->edited(ui::indexOfControl(*target.definition, textBox), std::move(text));
 }
 

@@ -1,0 +1,184 @@
+// Every scenario of the behaviour table on the portable core, drawn by the backend that records:
+// what a person would see is what the core told that backend, and the keyboard is played the way
+// a toolkit plays it, from the definitions' access keys, shortcuts and tab order.
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <memory>
+
+#include "app/session.h"
+#include "tests/core/recording_backend.h"
+#include "tests/scenarios/names.h"
+#include "tests/scenarios/play.h"
+#include "tests/support/broken_window.h"
+#include "ui/caption.h"
+#include "ui/checks.h"
+#include "ui/tab_order.h"
+
+namespace {
+
+using scenario::formName;
+using scenario::personName;
+
+class CoreDriver final : public scenario::Driver {
+public:
+    void start(bool broken) override
+    {
+        backend_.onBox = [this](std::string_view title, std::string_view prompt) {
+            box_ = scenario::Box{std::string(title), std::string(prompt)};
+            if (whileBoxUp)
+                whileBoxUp();
+            box_.reset();
+        };
+        if (broken)
+            test::openBroken(session_.registry(), session_.runtime());
+        else
+            session_.start();
+    }
+    void type(const std::string& window, int box, const std::string& text) override
+    {
+        backend_.type(formName(window), scenario::boxOf(box), text);
+    }
+    void click(const std::string& window, const std::string& caption) override
+    {
+        const ui::WindowDef& def = definition(window);
+        const std::string_view control = scenario::controlShowing(def, caption);
+        if (def.controls[ui::indexOfControl(def, control)].kind == ui::Kind::Button)
+            on(window).focus = ui::indexOfControl(def, control);  // a click puts the focus on a button
+        backend_.click(formName(window), control);
+    }
+    void choose(const std::string& window, const std::string& menu, const std::string& item) override
+    {
+        backend_.click(formName(window), scenario::menuItem(definition(window), menu, item));
+    }
+    void close(const std::string& window) override { backend_.close(formName(window)); }
+    void focus(const std::string& window, const std::string& target) override
+    {
+        const ui::WindowDef& def = definition(window);
+        const bool box = target.find_first_not_of("0123456789") == std::string::npos;
+        on(window).focus = ui::indexOfControl(def, box ? scenario::boxOf(std::stoi(target)) : scenario::controlShowing(def, target));
+    }
+    void press(const std::string& window, const std::string& keys) override;
+    void dismiss() override { box_.reset(); }
+
+    std::vector<std::string> windows() override
+    {
+        std::vector<std::string> shown;
+        for (const auto& window : backend_.windows) {
+            if (window.alive && window.visible)
+                shown.push_back(personName(window.definition->name));
+        }
+        return shown;
+    }
+    std::vector<std::string> answers(const std::string& window) override
+    {
+        std::vector<std::string> texts;
+        for (int box = 1; box <= 6; ++box)
+            texts.push_back(on(window).values[ui::indexOfControl(definition(window), scenario::boxOf(box))]);
+        return texts;
+    }
+    scenario::Rows story(const std::string& window) override
+    {
+        const auto& state = on(window);
+        std::vector<scenario::Piece> pieces;
+        for (std::size_t i = 0; i < state.values.size(); ++i) {
+            const ui::ControlDef& c = state.definition->controls[i];
+            if (state.controlVisible[i])
+                pieces.push_back({c.top, c.left, c.top + c.height, c.kind == ui::Kind::Label, state.values[i]});
+        }
+        return scenario::readStory(pieces);
+    }
+    std::vector<std::string> labels(const std::string& window) override
+    {
+        const auto& state = on(window);
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < state.values.size(); ++i) {
+            if (state.controlVisible[i] && state.definition->controls[i].kind == ui::Kind::Label)
+                texts.push_back(ui::drawnCaption(state.values[i]).text);
+        }
+        return texts;
+    }
+    std::vector<std::string> spoken() override { return backend_.spoken; }
+    std::optional<scenario::Box> box() override { return box_; }
+    std::optional<int> ended() override { return session_.runtime().exitStatus(); }
+    std::string focused(const std::string& window) override
+    {
+        return scenario::spokenOf(definition(window), on(window).focus);
+    }
+    std::vector<std::string> changes() override
+    {
+        std::vector<std::string> seen;
+        for (const std::string& change : backend_.changes)
+            seen.push_back(change.substr(0, 5) + personName(change.substr(5)));
+        return seen;
+    }
+
+private:
+    test::RecordingBackend::Window& on(const std::string& window) { return backend_.newest(formName(window)); }
+    const ui::WindowDef& definition(const std::string& window) { return *on(window).definition; }
+
+    test::RecordingBackend backend_;
+    app::Session session_{app::kProject, backend_};
+    std::optional<scenario::Box> box_;
+};
+
+// Alt and a letter press the button that underlines it; Ctrl and a letter, F1 and F2 choose the
+// menu item with that shortcut; Enter and Space press the button with the focus; Tab moves it.
+void CoreDriver::press(const std::string& window, const std::string& keys)
+{
+    auto& state = on(window);
+    const ui::WindowDef& def = *state.definition;
+    const std::vector<std::size_t> order = ui::tabOrder(def.controls);
+    if (keys == "Tab" || keys == "Shift+Tab") {
+        auto at = std::find(order.begin(), order.end(), state.focus);
+        const std::size_t i = at == order.end() ? 0 : std::size_t(at - order.begin());
+        state.focus = order[(i + (keys == "Tab" ? 1 : order.size() - 1)) % order.size()];
+        return;
+    }
+    if (keys == "Enter" || keys == "Space") {
+        if (state.focus < def.controls.size() && def.controls[state.focus].kind == ui::Kind::Button)
+            backend_.click(def.name, def.controls[state.focus].name);
+        return;
+    }
+    if (keys.starts_with("Alt+")) {
+        for (const ui::ControlDef& control : def.controls) {
+            const ui::DrawnCaption drawn = ui::drawnCaption(control.caption);
+            if (control.kind == ui::Kind::Button && drawn.accessKey != drawn.kNone
+                && std::toupper(static_cast<unsigned char>(drawn.text[drawn.accessKey])) == keys[4])
+                return backend_.click(def.name, control.name);
+        }
+        return;
+    }
+    const int shortcut = keys == "F1" ? ui::shortcut::F1 : keys == "F2" ? ui::shortcut::F2
+                         : keys.starts_with("Ctrl+") ? ui::shortcut::ctrl(keys[5]) : ui::shortcut::None;
+    for (const ui::MenuDef& menu : def.menus) {
+        for (const ui::MenuItemDef& item : menu.items) {
+            if (shortcut != ui::shortcut::None && item.shortcut == shortcut)
+                return backend_.click(def.name, item.name);
+        }
+    }
+}
+
+}  // namespace
+
+int main()
+{
+    int failed = 0, skipped = 0;
+    const std::vector<scenario::Scenario> all = scenario::readAll(scenario::folder());
+    for (const scenario::Scenario& one : all) {
+        if (const std::string why = one.skippedOn("core"); !why.empty()) {
+            std::printf("SKIP %s (%s)\n", one.name.c_str(), why.c_str());
+            ++skipped;
+            continue;
+        }
+        CoreDriver driver;
+        const std::vector<std::string> failures = scenario::play(one, driver);
+        for (const std::string& failure : failures)
+            std::printf("FAIL %s\n  %s\n", one.name.c_str(), failure.c_str());
+        failed += failures.empty() ? 0 : 1;
+    }
+    std::printf("%zu scenarios: %zu passed, %d failed, %d skipped\n", all.size(), all.size() - std::size_t(failed + skipped), failed,
+                skipped);
+    return failed == 0 ? 0 : 1;
+}
