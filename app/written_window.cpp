@@ -1,5 +1,6 @@
 // Prints the window the program starts with, as the page is to show it before the program has
-// started: a line of CSS rules (the page allows no style attribute), then the window's HTML.
+// started: the media query under which the windows flow (ui/flow.h), a line of CSS rules (the
+// page allows no style attribute), then the window's HTML.
 // The page's build writes it into the page; the program takes it over once it runs.
 
 #include <algorithm>
@@ -32,6 +33,6 @@ int main()
     }
     std::string css;
     const std::string html = ui::web::toHtml(window, css);
-    std::printf("%s\n%s\n", css.c_str(), html.c_str());
+    std::printf("%s\n%s\n%s\n", ui::web::flowCondition(windows).c_str(), css.c_str(), html.c_str());
     return 0;
 }

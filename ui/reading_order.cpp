@@ -5,7 +5,7 @@
 
 namespace ui {
 
-std::vector<std::size_t> readingOrder(std::span<const ControlDef> controls)
+std::vector<std::vector<std::size_t>> readingRows(std::span<const ControlDef> controls)
 {
     std::vector<std::size_t> order(controls.size());
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -16,19 +16,29 @@ std::vector<std::size_t> readingOrder(std::span<const ControlDef> controls)
 
     // Taken by their top edge, a control joins the current row while it starts above the row's
     // lowest bottom edge: a row is every control linked to it by vertical overlap.
-    auto rowStart = order.begin();
+    std::vector<std::vector<std::size_t>> rows;
     int rowBottom = std::numeric_limits<int>::min();
-    for (auto it = order.begin(); it != order.end(); ++it) {
-        const ControlDef& control = controls[*it];
-        if (control.top >= rowBottom) {
-            std::stable_sort(rowStart, it, byLeft);
-            rowStart = it;
+    for (const std::size_t i : order) {
+        const ControlDef& control = controls[i];
+        if (rows.empty() || control.top >= rowBottom) {
+            rows.emplace_back();
             rowBottom = control.top + control.height;
         } else {
             rowBottom = std::max(rowBottom, control.top + control.height);
         }
+        rows.back().push_back(i);
     }
-    std::stable_sort(rowStart, order.end(), byLeft);
+    for (auto& row : rows)
+        std::stable_sort(row.begin(), row.end(), byLeft);
+    return rows;
+}
+
+std::vector<std::size_t> readingOrder(std::span<const ControlDef> controls)
+{
+    std::vector<std::size_t> order;
+    order.reserve(controls.size());
+    for (const auto& row : readingRows(controls))
+        order.insert(order.end(), row.begin(), row.end());
     return order;
 }
 

@@ -11,7 +11,10 @@
 
 namespace ui {
 
-// Indices into controls, in reading order. Controls level with each other keep their table order.
+// Indices into controls, row by row. Controls level with each other keep their table order.
+std::vector<std::vector<std::size_t>> readingRows(std::span<const ControlDef> controls);
+
+// The same indices, the rows run together.
 std::vector<std::size_t> readingOrder(std::span<const ControlDef> controls);
 
 }  // namespace ui

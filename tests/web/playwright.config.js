@@ -15,7 +15,7 @@ const chromium = {
 module.exports = defineConfig({
     testDir: '.',
     outputDir: '/tmp/yarno-web-test-results',
-    timeout: 30_000,
+    timeout: 60_000,
     workers: Number(process.env.YARNO_WORKERS || 2),
     reporter: [['list']],
     projects: [

@@ -95,7 +95,8 @@ def main():
     parser = argparse.ArgumentParser()
     for option in ("script", "check", "windows", "template", "style", "fonts", "bold-text", "icon", "output"):
         parser.add_argument("--" + option, required=True, type=pathlib.Path)
-    # A program that prints the first window (a line of CSS, then its HTML), and what runs it.
+    # A program that prints the windows' flow condition, then the first window (a line of CSS,
+    # then its HTML), and what runs it.
     parser.add_argument("--written", type=pathlib.Path)
     parser.add_argument("--node", default="node")
     args = parser.parse_args()
@@ -113,11 +114,12 @@ def main():
                      % (cell, data_uri("font/woff2", woff2(face, characters | {" "}))))
 
     icon = data_uri("image/png", args.icon.read_bytes())
-    written_css, written_html = "", ""
+    # Without a written window (the test pages), a window flows on any screen narrower than a phone's.
+    flow, written_css, written_html = "(max-width:479.99px)", "", ""
     if args.written:
         printed = subprocess.run([args.node, str(args.written)], check=True, capture_output=True, text=True).stdout
-        written_css, _, written_html = printed.partition("\n")
-    style = inline("\n".join(faces) + "\n" + args.style.read_text(encoding="utf-8")
+        flow, written_css, written_html = printed.split("\n", 2)
+    style = inline("\n".join(faces) + "\n" + args.style.read_text(encoding="utf-8").replace("{{FLOW}}", flow)
                    + ".titlebar .icon{background:url(%s) 0 0/16px 16px}\n" % icon + written_css, "style")
     windows = inline(args.windows.read_text(encoding="utf-8").replace("{{WINDOW_FACE}}", window_face), "script")
     check = inline(args.check.read_text(encoding="utf-8"), "script")

@@ -4,6 +4,8 @@
 
 #include "ui/caption.h"
 #include "ui/checks.h"
+#include "ui/flow.h"
+#include "ui/joined_text.h"
 #include "ui/reading_order.h"
 #include "ui/tab_order.h"
 #include "ui/twips.h"
@@ -189,14 +191,60 @@ Node control(const WindowDef& definition, const ControlDef& control)
     }
     }
     node.set("data-name", control.name);
-    std::string style = "left:" + px(control.left) + ";top:" + px(control.top) + ";width:" + px(control.width)
-                        + ";height:" + px(control.height) + ";";
+    // The place is kept aside, for the classic drawing only: in the flow the page places it.
+    std::string style = "--left:" + px(control.left) + ";--top:" + px(control.top) + ";--width:" + px(control.width)
+                        + ";--height:" + px(control.height) + ";";
     if (control.font != nullptr)
         style += fontCss(*control.font);
     node.set("style", style);
     if (!control.visible)
         node.set("hidden", "");
     return node;
+}
+
+// Marks each control with its part in the flow (ui/flow.h) and its place in the column, and
+// makes the flow's lines of text; page.css draws one or the other. Returns each line with the
+// control it stands before.
+std::vector<std::pair<std::size_t, Node>> drawAsFlow(const WindowDef& definition, std::vector<Node>& controls)
+{
+    std::vector<std::string> shown;
+    for (const ControlDef& control : definition.controls)
+        shown.push_back(control.visible && control.kind == Kind::Label ? drawnCaption(control.caption).text : std::string());
+    const std::vector<std::string_view> shownViews(shown.begin(), shown.end());
+
+    std::vector<std::pair<std::size_t, Node>> lines;
+    const std::vector<FlowItem> items = flowLayout(definition);
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        const FlowItem& item = items[k];
+        // The column's order; a field's box comes right after its question.
+        const std::string order = "order:" + std::to_string(2 * k) + ";";
+        for (std::size_t n = 0; n < item.controls.size(); ++n) {
+            Node& node = controls[item.controls[n]];
+            const std::string boxOrder = "order:" + std::to_string(2 * k + n) + ";";
+            for (auto& [name, value] : node.attributes) {
+                if (name == "style")
+                    value += item.kind == FlowKind::Field ? boxOrder : order;
+                if (name == "style" && item.kind == FlowKind::Buttons)
+                    value += "--share:" + std::to_string(item.controls.size()) + ";";
+                if (name == "class" && item.kind == FlowKind::Field && n == 0 && item.controls.size() == 2)
+                    value += " question";
+                if (name == "class" && item.kind == FlowKind::Line)
+                    value += " in-line";
+                if (name == "class" && item.kind == FlowKind::Tappable)
+                    value += " tap";
+            }
+        }
+        if (item.kind != FlowKind::Line)
+            continue;
+        const std::string text = lineText(item, shownViews);
+        Node line = elementNode("div", "line").set("id", lineId(definition, k)).set("style", order);
+        if (text.empty())
+            line.set("hidden", "");
+        else
+            line.add(textNode(text));
+        lines.emplace_back(item.controls.front(), std::move(line));
+    }
+    return lines;
 }
 
 void appendEscaped(std::string& out, std::string_view text, bool attribute)
@@ -270,9 +318,15 @@ void appendHtml(std::string& out, const Node& node, std::string_view windowId, s
     for (const auto& [name, value] : node.attributes) {
         if (name == "style") {
             const std::string_view named = node.attribute("data-name");
+            const std::string_view id = node.attribute("id");
             const std::string_view classes = node.attribute("class");
             css += '#' + std::string(windowId) + ' ';
-            css += named.empty() ? "." + std::string(classes.substr(0, classes.find(' '))) : "[data-name=\"" + std::string(named) + "\"]";
+            if (!named.empty())
+                css += "[data-name=\"" + std::string(named) + "\"]";
+            else if (!id.empty())
+                css += '#' + std::string(id);
+            else
+                css += "." + std::string(classes.substr(0, classes.find(' ')));
             css += '{' + value + '}';
             continue;
         }
@@ -329,6 +383,11 @@ std::vector<Node> labelCaptionMarkup(std::string_view caption)
     return out;
 }
 
+std::string lineId(const WindowDef& definition, std::size_t item)
+{
+    return std::string(definition.name) + "-line-" + std::to_string(item);
+}
+
 Node windowMarkup(const WindowDef& definition)
 {
     const std::string id(definition.name);
@@ -342,7 +401,7 @@ Node windowMarkup(const WindowDef& definition)
     if (!definition.menus.empty())
         window.add(menuBar(definition));
 
-    Node client = elementNode("div", "client").set("style", "width:" + px(definition.width) + ";height:" + px(definition.height) + ";");
+    Node client = elementNode("div", "client").set("style", "--width:" + px(definition.width) + ";--height:" + px(definition.height) + ";");
     // Page order is reading order, so a screen reader walks the window as a sighted reader
     // does; the tab order keeps the definition's indices.
     std::vector<Node> controls(definition.controls.size());
@@ -353,8 +412,15 @@ Node windowMarkup(const WindowDef& definition)
         if (input != kNotFound && indexOfControl(definition, pair.label) != kNotFound)
             controls[input].set("aria-labelledby", id + "-" + std::string(pair.label));
     }
-    for (const std::size_t i : readingOrder(definition.controls))
+    std::vector<std::pair<std::size_t, Node>> lines = drawAsFlow(definition, controls);
+    for (const std::size_t i : readingOrder(definition.controls)) {
+        // A line of labels stands where its first label is, so it keeps the reading order.
+        for (auto& [before, line] : lines) {
+            if (before == i)
+                client.add(std::move(line));
+        }
         client.add(std::move(controls[i]));
+    }
     window.add(std::move(client));
     window.add(elementNode("div", "live").set("aria-live", "polite"));
     return window;
@@ -383,6 +449,26 @@ std::string toHtml(const Node& window, std::string& css)
     std::string out;
     appendHtml(out, window, window.attribute("id"), css);
     return out;
+}
+
+}  // namespace ui::web
+
+namespace ui::web {
+
+std::string flowCondition(std::span<const WindowDef* const> windows)
+{
+    // The frame around the client area as page.css draws it: border and padding on each side,
+    // the title bar, and the menu bar where there is one.
+    constexpr int kFrame = 2 * (1 + 2);
+    constexpr int kBarHeight = 18;
+    int width = 0;
+    int height = 0;
+    for (const WindowDef* window : windows) {
+        width = std::max(width, toPixels(window->width) + kFrame);
+        height = std::max(height, toPixels(window->height) + kFrame + kBarHeight + (window->menus.empty() ? 0 : kBarHeight));
+    }
+    // A hundredth of a pixel less: the query holds below the full size, never at it.
+    return "(max-width:" + std::to_string(width - 1) + ".99px),(max-height:" + std::to_string(height - 1) + ".99px)";
 }
 
 }  // namespace ui::web

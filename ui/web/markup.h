@@ -4,6 +4,7 @@
 // call, and the build writes the first window into the page from it, so both are the same window.
 // Portable C++: no emscripten header, so it runs at build time too.
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -39,8 +40,14 @@ CaptionMarkup captionMarkup(std::string_view caption);
 // ("team/person", "well-known") is kept whole in a span of its own.
 std::vector<Node> labelCaptionMarkup(std::string_view caption);
 
-// The whole window, hidden, its controls in reading order.
+// The whole window, hidden, its controls in reading order. Each control also carries its place
+// in the window's flow (ui/flow.h), and each line of the flow is an element of its own, with the
+// id lineId gives it; page.css chooses which drawing shows.
 Node windowMarkup(const WindowDef& definition);
+std::string lineId(const WindowDef& definition, std::size_t flowItem);
+
+// The media query that holds when one of the windows would not fit the viewport at full size.
+std::string flowCondition(std::span<const WindowDef* const> windows);
 
 // As the page's builder reads it: a text node is a string, an element [tag, {attributes}, children...].
 std::string toJson(const Node& node);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/backend.h"
+#include "ui/flow.h"
 #include "ui/web/dom.h"
 
 namespace ui::web {
@@ -29,6 +30,17 @@ public:
 private:
     void listenTo(const ControlDef& control);
     val tabOrder() const;
+    void redrawLineOf(std::size_t label);
+
+    // The flow's lines of text (ui/flow.h), each with its element, and what each label shows.
+    struct Line {
+        FlowItem item;
+        val node;
+    };
+    std::vector<Line> lines_;
+    std::vector<std::string> captions_;  // as drawn
+    std::vector<bool> visible_;
+    bool writtenIn_ = false;
 
     const WindowDef& definition_;
     WindowEvents& events_;

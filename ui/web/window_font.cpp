@@ -30,8 +30,9 @@ std::string fontCss(const FontDef& font)
         lines += "underline ";
     if (font.strikeout)
         lines += "line-through";
-    return "font-family:\"" + family + "\";font-size:" + std::to_string(cell) + "px;line-height:" + std::to_string(cell)
-           + "px;font-weight:" + (font.weight >= 700 ? "700" : "400") + ";font-style:" + (font.italic ? "italic" : "normal")
+    // In face pixels (page.css's --face), which a narrow screen draws larger.
+    const std::string size = "calc(" + std::to_string(cell) + " * var(--face))";
+    return "font-family:\"" + family + "\";font-size:" + size + ";line-height:" + size + ";font-weight:" + (font.weight >= 700 ? "700" : "400") + ";font-style:" + (font.italic ? "italic" : "normal")
            + ";text-decoration:" + (lines.empty() ? std::string("none") : lines) + ";";
 }
 

@@ -104,6 +104,20 @@ var yarnoWindows = (function () {
     setTimeout(startProgram, 100);  // no frames come to a page out of sight
   });
 
+  // On a narrow screen the windows flow (page.css); this button shows them as on the desktop,
+  // drawn smaller, and back, for this visit only.
+  const viewToggle = document.getElementById('view-toggle');
+  if (viewToggle) {
+    viewToggle.addEventListener('click', () => {
+      const classic = document.documentElement.classList.toggle('classic-view');
+      viewToggle.setAttribute('aria-pressed', String(classic));
+      windows().forEach((win) => {
+        fit(win);
+        if (classic) place(win);
+      });
+    });
+  }
+
   // The first window is on screen once its font is in.
   window['yarnoShown'] = face.loaded.then(function () { return document.fonts.ready; });
   return { windows: windows, topWindow: topWindow, viewport: viewport, fit: fit, clamp: clamp, place: place, decode: decode };

@@ -145,6 +145,11 @@ function look(d) {
     }, Object.fromEntries(Object.entries(STORIES).map(([f, s]) => [f, s.storyLabels])));
 }
 
+// On a narrow screen the windows flow, and each row of a story reads as one line of text.
+const storyLines = (story) => story.rows.map((row) => row.join(' ').replace('$ 42 ,000', '$42,000'));
+const flowLines = (d, form) => d.eval((f) => [...document.querySelectorAll(`#${f} .line`)]
+    .filter((l) => l.checkVisibility()).map((l) => l.textContent), form);
+
 async function fill(d, form, answers) {
     for (let i = 0; i < answers.length; i++) {
         await d.click(ctl(form, `Text${i + 1}`));
@@ -178,4 +183,4 @@ async function axe(d) {
 }
 
 module.exports = { URL, PAGE, PROBE, ROOT, SPORT, LOTTERY, STORIES, ctl, menuItem, drawn, playwrightDriver, puppeteerDriver,
-    open, look, fill, tell, menu, focused, spoken, axe };
+    open, look, storyLines, flowLines, fill, tell, menu, focused, spoken, axe };

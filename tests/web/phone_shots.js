@@ -1,0 +1,33 @@
+// Pictures of the page on a 390 x 844 phone for the README: the Sport story told, Lottery with its
+// menu open, and About. Run with node after scripts/web.sh --build-only; writes docs/phone-*.png.
+const path = require('node:path');
+const { chromium } = require('@playwright/test');
+const y = require('./lib/yarno');
+
+async function main() {
+    const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox', '--disable-gpu'] });
+    const context = await browser.newContext({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 2, hasTouch: true, isMobile: true });
+    const d = y.playwrightDriver(await context.newPage());
+    const shot = (name) => d.page.screenshot({ path: path.join(y.ROOT, 'docs', `phone-${name}.png`) });
+    await y.open(d);
+    const tell = async (form) => {
+        for (let i = 1; i <= 6; i++) {
+            await d.tap(y.ctl(form, `Text${i}`));
+            await d.insert(y.STORIES[form].answers[i - 1]);
+        }
+        await d.tap(y.ctl(form, 'Command1'));
+    };
+    await tell('Form1');
+    await shot('sport');
+    await d.tap(y.menuItem('Form1', 'Story'));
+    await d.tap(y.menuItem('Form1', 'lottery'));
+    await tell('Form3');
+    await d.page.evaluate(() => scrollTo(0, 0));
+    await d.tap(y.menuItem('Form3', 'menu'));
+    await shot('lottery-menu');
+    await d.tap(y.menuItem('Form3', 'about'));
+    await shot('about');
+    await browser.close();
+}
+
+main().catch((e) => { console.error(e); process.exit(1); });
