@@ -67,7 +67,7 @@ test('what is typed in the written window before the program runs carries over t
     for (let n = 3; n <= 6; n++) await d.type('Sport', n, SPORT[n - 1]);
     await d.press('Sport', 'Alt+S');
     expect(await d.answers('Sport')).toEqual(SPORT);
-    expect(await d.story('Sport')).toEqual([
+    expect((await d.story('Sport')).rows).toEqual([
         ['One day', 'Sam', 'was playing', 'tennis', 'with', 'the Lions'],
         ['when a', 'ball', 'hit', 'Sam', 'in the', 'nose'],
         ['Sam', 'got up, walked over to the person that had thrown that', 'ball'],

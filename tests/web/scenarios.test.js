@@ -6,6 +6,7 @@ const fs = require('node:fs');
 const { readAll, skippedOn } = require('./lib/table');
 const { PAGE, playwrightPage, driver } = require('./lib/page');
 const { play } = require('./lib/play');
+const { KNOWN } = require('./lib/known');
 
 test.skip(!fs.existsSync(PAGE), `no page at ${PAGE}: build it with scripts/web.sh`);
 
@@ -13,6 +14,7 @@ for (const scenario of readAll()) {
     test(`${scenario.file}: ${scenario.name}`, async ({ page, isMobile }, info) => {
         const why = skippedOn(scenario, info.project.name);
         test.skip(!!why, why);
+        test.fail(!!KNOWN[scenario.name], KNOWN[scenario.name]);
         expect(await play(scenario, driver(playwrightPage(page, { touch: isMobile })))).toEqual([]);
     });
 }

@@ -141,7 +141,7 @@ Module['yarno'] = (function () {
     if (event.altKey && !event.ctrlKey && !event.metaKey && key) {
       // A button's access key wins over a menu title's, as on the desktop.
       var button = byAccessKey(win.querySelectorAll('.client > button'), key);
-      if (button) { button.focus(); button.click(); return true; }
+      if (button) { button.click(); return true; }
       var title = byAccessKey(menuTitles(win), key);
       if (title) { openMenu(title, 'first'); return true; }
       return false;

@@ -13,6 +13,10 @@ const PROBE = path.join(path.dirname(PAGE), 'error_probe.html');
 const AXE = require.resolve('axe-core/axe.min.js');
 const NAMES = { Form1: 'Sport', Form2: 'About', Form3: 'Lottery', Form9: 'Broken' };
 
+// The table's key names as the automation libraries name them: "Ctrl+N" is "Control+n".
+const keyNames = (keys) => keys.replace(/^Ctrl\+/, 'Control+').replace(/\b(Down|Up|Left|Right)$/, 'Arrow$1')
+    .replace(/\+([A-Z])$/, (_, k) => `+${k.toLowerCase()}`);
+
 // What differs between the two automation libraries, and between a mouse and a finger.
 function playwrightPage(page, { touch = false } = {}) {
     return {
@@ -20,7 +24,7 @@ function playwrightPage(page, { touch = false } = {}) {
         goto: (url) => page.goto(url),
         eval: (fn, arg) => page.evaluate(fn, arg),
         clickAt: ({ x, y }) => (touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y)),
-        press: (keys) => page.keyboard.press(keys.replace(/^Ctrl\+/, 'Control+').replace(/\+([A-Z])$/, (_, k) => `+${k.toLowerCase()}`)),
+        press: (keys) => page.keyboard.press(keyNames(keys)),
         type: (text) => page.keyboard.type(text),
         insert: (text) => page.keyboard.insertText(text),
         injectAxe: () => page.addScriptTag({ path: AXE }),
@@ -38,10 +42,10 @@ function puppeteerPage(page) {
         eval: (fn, arg) => page.evaluate(fn, arg),
         clickAt: ({ x, y }) => page.mouse.click(x, y),
         async press(keys) {
-            const held = keys.replace(/^Ctrl\+/, 'Control+').split('+');
+            const held = keyNames(keys).split('+');
             const key = held.pop();
             for (const m of held) await page.keyboard.down(m);
-            await page.keyboard.press(key === 'Space' ? ' ' : held.length && key.length === 1 ? key.toLowerCase() : key);
+            await page.keyboard.press(key === 'Space' ? ' ' : key);
             for (const m of held.reverse()) await page.keyboard.up(m);
         },
         type: (text) => page.keyboard.type(text),

@@ -67,7 +67,7 @@ function installProbe(names) {
         onScreen.set(w, now);
         changes.push(`${now ? 'show' : 'hide'} ${nameOf(w)}`);
     };
-    const isWindow = (n) => n.nodeType === Node.ELEMENT_NODE && n.matches('main > .window');
+    const isWindow = (n, parent) => n.nodeType === Node.ELEMENT_NODE && n.matches('.window') && !!parent?.matches('main');
     const observer = new MutationObserver((records) => take(records));
     function take(records) {
         records.forEach((r, i) => {
@@ -75,11 +75,11 @@ function installProbe(names) {
                 const next = records.slice(i + 1).find((x) => x.type === 'attributes' && x.target === el);
                 return next ? next.oldValue !== null : el.hidden;
             };
-            if (r.type === 'attributes' && isWindow(r.target)) note(r.target, !hiddenAfter(r.target));
+            if (r.type === 'attributes' && isWindow(r.target, r.target.parentNode)) note(r.target, !hiddenAfter(r.target));
             if (r.type !== 'childList') return;
             if (r.target.matches('.live')) spoken.push(...[...r.addedNodes].map((n) => n.textContent).filter(Boolean));
-            r.removedNodes.forEach((n) => isWindow(n) && note(n, false));
-            r.addedNodes.forEach((n) => isWindow(n) && note(n, !hiddenAfter(n)));
+            r.removedNodes.forEach((n) => isWindow(n, r.target) && note(n, false));
+            r.addedNodes.forEach((n) => isWindow(n, r.target) && note(n, !hiddenAfter(n)));
         });
     }
     observer.observe(document.querySelector('main'), { subtree: true, childList: true, attributes: true, attributeFilter: ['hidden'], attributeOldValue: true });
@@ -90,6 +90,11 @@ function installProbe(names) {
         point(window, what) {
             const el = target(window, what);
             if (!el) fail(`nothing to click for ${JSON.stringify(what)}`);
+            // Behind an open box a person still clicks where they see it; the box keeps the click away.
+            if (openBox() && !openBox().el.contains(el)) {
+                const r = el.getBoundingClientRect();
+                return { at: { x: r.left + r.width / 2, y: r.top + r.height / 2 } };
+            }
             const at = pointOn(el);
             if (at || !window || what.again || what.ok) return { at };
             const bar = win(window).querySelector('.titlebar');
@@ -108,17 +113,20 @@ function installProbe(names) {
         },
         windows: () => windows().filter(shown).map(nameOf),
         answers: (window) => [1, 2, 3, 4, 5, 6].map((n) => box(win(window), n).value),
-        labels: (window) => controls(win(window)).filter((c) => c.matches('.label') && shown(c)).map((c) => c.textContent),
-        // The story: the labels below every box and button, in rows by their top edge, each left to right.
+        labels: (window) => controls(win(window)).filter((c) => c.matches('.label, .line') && shown(c)).map((c) => c.textContent),
+        // The story: the labels below every box and button, in rows by their top edge, each left
+        // to right; where the window flows, each row is one line of text.
         story(window) {
-            const seen = controls(win(window)).filter(shown).map((c) => ({ label: c.matches('.label'), r: c.getBoundingClientRect(), text: c.textContent }));
-            const below = Math.max(0, ...seen.filter((c) => !c.label).map((c) => c.r.bottom));
+            const seen = controls(win(window)).filter(shown).map((c) => ({ c, r: c.getBoundingClientRect(), text: c.textContent }));
+            const below = Math.max(0, ...seen.filter(({ c }) => c.matches('input, button')).map(({ r }) => r.bottom));
+            const story = seen.filter(({ c, r }) => c.matches('.label, .line') && r.top >= below - 0.5);
+            if (story.some(({ c }) => c.matches('.line'))) return { flow: true, rows: story.filter(({ c }) => c.matches('.line')).map(({ text }) => [text]) };
             const rows = [];
-            for (const c of seen.filter((s) => s.label && s.r.top >= below - 0.5).sort((a, b) => a.r.top - b.r.top)) {
-                if (!rows.length || c.r.top - rows.at(-1).top > 0.5) rows.push({ top: c.r.top, pieces: [] });
-                rows.at(-1).pieces.push(c);
+            for (const piece of story.sort((a, b) => a.r.top - b.r.top)) {
+                if (!rows.length || piece.r.top - rows.at(-1).top > 0.5) rows.push({ top: piece.r.top, pieces: [] });
+                rows.at(-1).pieces.push(piece);
             }
-            return rows.map((row) => row.pieces.sort((a, b) => a.r.left - b.r.left).map((c) => c.text));
+            return { flow: false, rows: rows.map((row) => row.pieces.sort((a, b) => a.r.left - b.r.left).map((c) => c.text)) };
         },
         focused(window) {
             const a = document.activeElement;

@@ -108,7 +108,7 @@ async function compare(d, e, history) {
     const seen = { windows: (await d.windows()).sort(), ended: await d.ended(), told: {} };
     const want = { windows: e.onScreen, ended: e.ended, told: {} };
     for (const w of e.onScreen.filter((x) => e.model.windows[x].hasStory)) {
-        seen.told[w] = { answers: await d.answers(w), story: await d.story(w) };
+        seen.told[w] = { answers: await d.answers(w), story: (await d.story(w)).rows };
         want.told[w] = { answers: e.w[w].answers, story: e.story(w) };
     }
     if (JSON.stringify(seen) !== JSON.stringify(want)) {

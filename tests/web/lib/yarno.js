@@ -1,14 +1,12 @@
-// What both browser suites share: where the page is, a thin driver over Playwright or Puppeteer so
-// the same flows run in Chromium and Firefox, and in-page probes that read the windows the way a
-// person sees them.
+// What the phone's and the ink's suites share, on Playwright's Chromium: where the page is, the
+// example answers and stories, and in-page probes that read the windows by their controls' names.
+// The scenarios have their own driver (page.js).
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
 
 const ROOT = path.resolve(__dirname, '../../..');
 const PAGE = path.resolve(ROOT, process.env.YARNO_PAGE || 'build-web/yarno.html');
 const URL = pathToFileURL(PAGE).href;
-// Built beside the page: one window whose button fails (tests/web/error_probe.cpp).
-const PROBE = path.join(path.dirname(PAGE), 'error_probe.html');
 const AXE = require.resolve('axe-core/axe.min.js');
 
 const SPORT = {
@@ -21,13 +19,8 @@ const SPORT = {
         ['called him a', 'clown', 'and shot him.'],
         ['The end.'],
     ],
-    questions: ["What's you name?", "What's your favorite sport?", 'Who is your favorite team/person in that sport?',
-        'Pick an object.', 'Pick a body part.', "What do you call a person when you're annoyed?"],
     storyLabels: range(7, 25),
-    nameSlots: ['Label8', 'Label16', 'Label19'],
-    menus: { Menu: ['mNew', 'mAbout', 'mExit'], Story: ['Sport', 'lottery'] },
 };
-SPORT.spoken = SPORT.rows.flat().join(' ');
 
 const LOTTERY = {
     form: 'Form3',
@@ -41,14 +34,8 @@ const LOTTERY = {
         ['a', 'thanks', 'and they all lived happily ever after...'],
         ['The end.'],
     ],
-    questions: ["What's your name?", 'Pick a number between 1 and 100.', 'Are you a he or a she?',
-        "What's your favorite car?", 'Pick something that you can buy', 'What do you say to a person who is nice to you?'],
     storyLabels: range(7, 34),
-    nameSlots: ['Label8', 'Label16', 'Label18', 'Label31'],
-    menus: { menu: ['new', 'about', 'exit'], story: ['sport', 'lottery'] },
 };
-// The number is one word with the fixed text around it, as a person reads "$42,000,000,000 !!".
-LOTTERY.spoken = LOTTERY.rows.flat().join(' ').replace('$ 42 ,000', '$42,000');
 const STORIES = { Form1: SPORT, Form3: LOTTERY };
 
 function range(from, to) {
@@ -58,49 +45,18 @@ function range(from, to) {
 const ctl = (form, name) => `#${form} .client [data-name="${name}"]`;
 const menuItem = (form, name) => `#${form} [role=menuitem][data-name="${name}"]`;
 
-// A label draws a single "&" as the underline of the next character and "&&" as one "&".
-const drawn = (caption) => caption.replace(/&(&?)/g, '$1');
-
 function playwrightDriver(page) {
     const d = {
         browser: 'chromium',
         page,
-        dialogs: [],
         click: (sel) => page.click(sel, { timeout: 5000 }),
         tap: (sel) => page.tap(sel, { timeout: 5000 }),
-        mouseAt: (x, y) => page.mouse.click(x, y),
         press: (combo) => page.keyboard.press(combo),
         type: (text) => page.keyboard.type(text),
         insert: (text) => page.keyboard.insertText(text),
         eval: (fn, arg) => page.evaluate(fn, arg),
         injectAxe: () => page.addScriptTag({ path: AXE }),
     };
-    page.on('dialog', (dialog) => { d.dialogs.push(dialog.message()); dialog.dismiss().catch(() => {}); });
-    return d;
-}
-
-function puppeteerDriver(page) {
-    const d = {
-        browser: 'firefox',
-        page,
-        dialogs: [],
-        click: (sel) => page.locator(sel).setTimeout(5000).click(),
-        mouseAt: (x, y) => page.mouse.click(x, y),
-        async press(combo) {
-            const keys = combo.split('+');
-            const key = keys.pop();
-            for (const m of keys) await page.keyboard.down(m);
-            await page.keyboard.press(key === 'Space' ? ' ' : key);
-            for (const m of keys.reverse()) await page.keyboard.up(m);
-        },
-        type: (text) => page.keyboard.type(text),
-        // BiDi sends one character at a time; a long answer goes in as a paste would.
-        insert: (text) => page.evaluate((t) => document.execCommand('insertText', false, t), text),
-        eval: (fn, arg) => page.evaluate(fn, arg),
-        // Firefox offers no CSP bypass here, so axe comes in as evaluated source, not a script tag.
-        injectAxe: () => page.evaluate(require('node:fs').readFileSync(AXE, 'utf8')),
-    };
-    page.on('dialog', (dialog) => { d.dialogs.push(dialog.message()); dialog.dismiss().catch(() => {}); });
     return d;
 }
 
@@ -173,8 +129,6 @@ const focused = (d) => d.eval(() => {
     return a ? `${a.closest('.window')?.id ?? ''}:${a.dataset?.name ?? a.tagName}` : '';
 });
 
-const spoken = (d) => d.eval(() => [...document.querySelectorAll('[aria-live]')].map((r) => r.textContent.trim()).filter(Boolean));
-
 async function axe(d) {
     if (!(await d.eval(() => !!window.axe))) await d.injectAxe();
     const violations = await d.eval(async () => (await window.axe.run(document, { resultTypes: ['violations'] })).violations
@@ -182,5 +136,5 @@ async function axe(d) {
     return violations;
 }
 
-module.exports = { URL, PAGE, PROBE, ROOT, SPORT, LOTTERY, STORIES, ctl, menuItem, drawn, playwrightDriver, puppeteerDriver,
-    open, look, storyLines, flowLines, fill, tell, menu, focused, spoken, axe };
+module.exports = { URL, PAGE, SPORT, LOTTERY, STORIES, ctl, menuItem, playwrightDriver, open, look, storyLines, flowLines, tell,
+    menu, focused, axe };
