@@ -118,7 +118,7 @@ function installProbe(names) {
         // to right; where the window flows, each row is one line of text.
         story(window) {
             const seen = controls(win(window)).filter(shown).map((c) => ({ c, r: c.getBoundingClientRect(), text: c.textContent }));
-            const below = Math.max(0, ...seen.filter(({ c }) => c.matches('input, button')).map(({ r }) => r.bottom));
+            const below = Math.max(-Infinity, ...seen.filter(({ c }) => c.matches('input, button')).map(({ r }) => r.bottom));
             const story = seen.filter(({ c, r }) => c.matches('.label, .line') && r.top >= below - 0.5);
             if (story.some(({ c }) => c.matches('.line'))) return { flow: true, rows: story.filter(({ c }) => c.matches('.line')).map(({ text }) => [text]) };
             const rows = [];
