@@ -37,6 +37,7 @@ function installProbe(names) {
             return [...menu.querySelectorAll('[role=menuitem]')].find((i) => text(i) === what.item[1])
                 ?? fail(`${window} has no menu item ${what.item.join(' > ')}`);
         }
+        // Where the window flows, a line of labels shows in their place.
         const found = controls(w).filter((c) => shown(c) && !c.matches('input') && text(c) === what.caption);
         if (found.length !== 1) fail(`${window} shows ${found.length ? 'more than one' : 'no'} "${what.caption}"`);
         return found[0];
