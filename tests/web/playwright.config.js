@@ -3,7 +3,7 @@ const { defineConfig } = require('@playwright/test');
 
 module.exports = defineConfig({
     testDir: '.',
-    testMatch: ['chromium.test.js', 'phone.test.js', 'ink/ink.test.js'],
+    testMatch: ['chromium.test.js', 'phone.test.js', 'site.test.js', 'ink/ink.test.js'],
     outputDir: '/tmp/yarno-web-test-results',
     timeout: 120_000,
     workers: 2,
