@@ -1,6 +1,10 @@
 #!/bin/sh
-# Benchmarks the built page in Chromium; the browser tests' npm packages supply Playwright.
+# Benchmarks the built page in Chromium (bench.js; the browser tests' npm packages supply
+# Playwright), then the site for phones under Lighthouse's mobile run (lighthouse.js, with
+# Lighthouse pinned in this folder's own lock file). Debian's Chromium runs both.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/../../tests/web/install.sh"
-exec node "$here/bench.js" "$@"
+"$here/../../tests/web/install.sh" "$here/../../tests/web" "$here"
+node "$here/bench.js" "$@"
+export CHROME_PATH="${CHROME_PATH:-/usr/bin/chromium}"
+node "$here/lighthouse.js"

@@ -6,6 +6,7 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
+const { PNG } = require('pngjs');
 const y = require('./lib/yarno');
 const { serve } = require('./lib/serve');
 
@@ -38,7 +39,7 @@ const kept = () => page.evaluate(async () => {
     return caches.keys();
 });
 
-test('installable, with the charset read before anything else and the page\'s own colours', async () => {
+test('installable, with the charset read before anything else, the page\'s own colours, and a maskable icon', async () => {
     await y.open(d, host.url);
     const cdp = await context.newCDPSession(page);
     expect((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors).toEqual([]);
@@ -51,6 +52,20 @@ test('installable, with the charset read before anything else and the page\'s ow
     expect(await page.evaluate(() => [getComputedStyle(document.documentElement).backgroundColor,
         getComputedStyle(document.querySelector('.titlebar')).backgroundColor]))
         .toEqual([css(manifest.background_color), css(manifest.theme_color)]);
+    // Whatever shape a phone cuts it to, the picture is whole: outside the middle circle of 80 %,
+    // only the background, opaque.
+    const maskable = manifest.icons.find((icon) => icon.purpose === 'maskable');
+    const png = PNG.sync.read(fs.readFileSync(path.join(SITE, maskable.src)));
+    const [r, g, b] = [1, 3, 5].map((i) => parseInt(manifest.background_color.slice(i, i + 2), 16));
+    const outside = [];
+    for (let y = 0; y < png.height; y++) {
+        for (let x = 0; x < png.width; x++) {
+            const at = 4 * (y * png.width + x);
+            const off = Math.hypot(x + 0.5 - png.width / 2, y + 0.5 - png.height / 2) > 0.4 * png.width;
+            if (off && [...png.data.subarray(at, at + 4)].join() !== [r, g, b, 255].join()) outside.push([x, y]);
+        }
+    }
+    expect([png.width, png.height, outside.length]).toEqual([512, 512, 0]);
 });
 
 test('a worker keeps the site: with the server stopped a reload plays a story, and nothing leaves the origin', async () => {
