@@ -73,7 +73,7 @@ QWidget* FormWindow::makeControl(std::size_t index, QWidget* client)
     switch (control.kind) {
     case Kind::Label: {
         auto* label = new Label(toQString(control.caption), client);
-        connect(label, &Label::clicked, this, [this, &control] { clicked(control.name); });
+        connect(label, &Label::clicked, this, [this, index] { clicked(index); });
         widget = label;
         break;
     }
@@ -91,7 +91,7 @@ QWidget* FormWindow::makeControl(std::size_t index, QWidget* client)
     case Kind::Button: {
         auto* button = new QPushButton(toQString(control.caption), client);
         button->setAutoDefault(true);  // Enter presses the focused button, as Space does
-        connect(button, &QPushButton::clicked, this, [this, &control] { clicked(control.name); });
+        connect(button, &QPushButton::clicked, this, [this, index] { clicked(index); });
         widget = button;
         break;
     }
@@ -108,6 +108,7 @@ QWidget* FormWindow::makeControl(std::size_t index, QWidget* client)
 
 void FormWindow::buildMenus()
 {
+    std::size_t index = definition_.controls.size();  // menu items are numbered on from the controls
     for (const MenuDef& menuDef : definition_.menus) {
         QMenu* menu = menuBar()->addMenu(toQString(menuDef.caption));
         menu->setObjectName(toQString(menuDef.name));
@@ -115,7 +116,8 @@ void FormWindow::buildMenus()
             QAction* action = menu->addAction(toQString(item.caption));
             action->setObjectName(toQString(item.name));
             action->setShortcut(keySequence(item.shortcut));
-            connect(action, &QAction::triggered, this, [this, &item] { clicked(item.name); });
+            connect(action, &QAction::triggered, this, [this, index] { clicked(index); });
+            ++index;
         }
     }
 }
@@ -203,10 +205,10 @@ QWidget* FormWindow::control(std::string_view name) const
     return i == kNotFound ? nullptr : controls_[i];
 }
 
-void FormWindow::clicked(std::string_view name)
+void FormWindow::clicked(std::size_t index)
 {
     if (events_ != nullptr)
-        events_->clicked(name);
+        events_->clicked(index);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
