@@ -27,12 +27,11 @@ namespace {
 
 QKeySequence keySequence(int shortcut)
 {
-    if (shortcut >= shortcut::ctrl('A') && shortcut <= shortcut::ctrl('Z'))
-        return QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (shortcut - shortcut::ctrl('A'))));
-    if (shortcut == shortcut::F1)
-        return QKeySequence(Qt::Key_F1);
-    if (shortcut == shortcut::F2)
-        return QKeySequence(Qt::Key_F2);
+    const shortcut::Key key = shortcut::decode(shortcut);
+    if (key.ctrlLetter != 0)
+        return QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (key.ctrlLetter - 'A')));
+    if (key.functionKey != 0)
+        return QKeySequence(Qt::Key(Qt::Key_F1 + (key.functionKey - 1)));
     return {};
 }
 
