@@ -26,7 +26,6 @@ struct Step {
 struct NavigationRow {
     std::string_view window;
     std::string_view control;
-    std::string_view handler;  // the name users of the designer know it by
     std::array<Step, 3> steps;
 };
 
@@ -36,19 +35,19 @@ inline constexpr Step unloadThis{Action::UnloadThis, {}};
 
 // clang-format off
 inline constexpr NavigationRow kNavigation[] = {
-    // window   control     handler            steps, in order
-    {"Form1", "Sport",    "Sport_Click",    {show("Form1"), hide("Form3")}},
-    {"Form1", "lottery",  "lottery_Click",  {show("Form3"), hide("Form1")}},
-    {"Form1", "mAbout",   "mAbout_Click",   {show("Form2")}},
-    {"Form1", "Command2", "Command2_Click", {unloadThis}},
-    {"Form1", "mExit",    "mExit_Click",    {unloadThis}},  // an Exit item that did nothing would be a fault
-    {"Form3", "sport",    "Sport_Click",    {hide("Form3"), show("Form1")}},
-    {"Form3", "lottery",  "lottery_Click",  {show("Form3"), hide("Form1")}},
-    {"Form3", "about",    "about_Click",    {show("Form2")}},
-    {"Form3", "Command2", "Command2_Click", {unloadThis}},
-    {"Form3", "exit",     "exit_Click",     {unloadThis}},
-    {"Form2", "Command1", "Command1_Click", {hide("Form3"), hide("Form2"), show("Form1")}},
-    {"Form2", "Command2", "Command2_Click", {hide("Form1"), hide("Form2"), show("Form3")}},
+    // window   control     steps, in order
+    {"Form1", "Sport",    {show("Form1"), hide("Form3")}},
+    {"Form1", "lottery",  {show("Form3"), hide("Form1")}},
+    {"Form1", "mAbout",   {show("Form2")}},
+    {"Form1", "Command2", {unloadThis}},
+    {"Form1", "mExit",    {unloadThis}},  // an Exit item that did nothing would be a fault
+    {"Form3", "sport",    {hide("Form3"), show("Form1")}},
+    {"Form3", "lottery",  {show("Form3"), hide("Form1")}},
+    {"Form3", "about",    {show("Form2")}},
+    {"Form3", "Command2", {unloadThis}},
+    {"Form3", "exit",     {unloadThis}},
+    {"Form2", "Command1", {hide("Form3"), hide("Form2"), show("Form1")}},
+    {"Form2", "Command2", {hide("Form1"), hide("Form2"), show("Form3")}},
 };
 // clang-format on
 

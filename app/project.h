@@ -12,15 +12,10 @@
 namespace app {
 
 struct ProjectRecord {
-    std::string_view name;
     std::string_view title;  // also the default title of every message box
-    std::span<const int> locales;
     std::string_view startupWindow;
     std::span<const ui::WindowDef* const> windows;
 };
-
-// English (United States) and English (Australia). Nothing shown depends on them.
-inline constexpr int kLocales[] = {1033, 3081};
 
 inline constexpr const ui::WindowDef* kWindows[] = {
     &stories::sport::kWindow,    // Form1
@@ -29,9 +24,7 @@ inline constexpr const ui::WindowDef* kWindows[] = {
 };
 
 inline constexpr ProjectRecord kProject{
-    .name = "Project1",
     .title = "Yarno v1.2",
-    .locales = kLocales,
     .startupWindow = "Form1",
     .windows = kWindows,
 };

@@ -11,31 +11,21 @@ namespace app {
 
 WindowRegistry::WindowRegistry(ui::Runtime& runtime, std::span<const ui::WindowDef* const> windows)
     : runtime_(runtime)
+    , windows_(windows)
 {
-    entries_.reserve(windows.size());
-    for (const ui::WindowDef* window : windows)
-        entries_.push_back({window});
-}
-
-WindowRegistry::~WindowRegistry()
-{
-    for (Entry& entry : entries_) {
-        if (entry.form != nullptr)
-            entry.form->setUnloadListener({});
-    }
 }
 
 ui::Form& WindowRegistry::reference(std::string_view window)
 {
-    Entry& found = entry(window);
-    if (found.form == nullptr) {
-        ui::Form& form = runtime_.build(*found.definition);
-        form.setUnloadListener([&found](ui::Form&) { found.form = nullptr; });
-        found.form = &form;
-        if (onBuilt_)
-            onBuilt_(form);
-    }
-    return *found.form;
+    const ui::WindowDef* const found = definition(window);
+    if (found == nullptr)
+        throw ui::RunTimeError("Reference", std::string(window), "the project has no such window");
+    if (ui::Form* const live = runtime_.loaded(*found))
+        return *live;
+    ui::Form& form = runtime_.build(*found);
+    if (onBuilt_)
+        onBuilt_(form);
+    return form;
 }
 
 void WindowRegistry::show(std::string_view window)
@@ -50,23 +40,21 @@ void WindowRegistry::hide(std::string_view window)
 
 ui::Form* WindowRegistry::loaded(std::string_view window) const
 {
-    const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const Entry& candidate) { return candidate.definition->name == window; });
-    return it == entries_.end() ? nullptr : it->form;
+    const ui::WindowDef* const found = definition(window);
+    return found == nullptr ? nullptr : runtime_.loaded(*found);
 }
 
 std::size_t WindowRegistry::loadedCount() const
 {
-    return std::size_t(std::count_if(entries_.begin(), entries_.end(), [](const Entry& e) { return e.form != nullptr; }));
+    return std::size_t(std::count_if(windows_.begin(), windows_.end(),
+                                     [&](const ui::WindowDef* window) { return runtime_.loaded(*window) != nullptr; }));
 }
 
-WindowRegistry::Entry& WindowRegistry::entry(std::string_view window)
+const ui::WindowDef* WindowRegistry::definition(std::string_view window) const
 {
-    const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const Entry& candidate) { return candidate.definition->name == window; });
-    if (it == entries_.end())
-        throw ui::RunTimeError("Reference", std::string(window), "the project has no such window");
-    return *it;
+    const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                 [&](const ui::WindowDef* candidate) { return candidate->name == window; });
+    return it == windows_.end() ? nullptr : *it;
 }
 
 }  // namespace app

@@ -1,12 +1,11 @@
 #pragma once
 // The single instance of each window. Every handler reaches a window by its name through here:
-// the first reference builds it, hidden, from its definition; an unload empties the entry, so the
-// next reference builds it afresh.
+// the first reference builds it, hidden, from its definition; once it is unloaded, the next
+// reference builds it afresh. Which windows are loaded is the runtime's to know.
 
 #include <functional>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "ui/definitions.h"
 
@@ -20,7 +19,6 @@ namespace app {
 class WindowRegistry {
 public:
     WindowRegistry(ui::Runtime& runtime, std::span<const ui::WindowDef* const> windows);
-    ~WindowRegistry();
     WindowRegistry(const WindowRegistry&) = delete;
     WindowRegistry& operator=(const WindowRegistry&) = delete;
 
@@ -36,14 +34,10 @@ public:
     std::size_t loadedCount() const;
 
 private:
-    struct Entry {
-        const ui::WindowDef* definition;
-        ui::Form* form = nullptr;  // owned by the runtime while loaded
-    };
-    Entry& entry(std::string_view window);
+    const ui::WindowDef* definition(std::string_view window) const;
 
     ui::Runtime& runtime_;
-    std::vector<Entry> entries_;
+    std::span<const ui::WindowDef* const> windows_;
     std::function<void(ui::Form&)> onBuilt_;
 };
 

@@ -5,16 +5,17 @@ namespace yarno::icon {
 namespace {
 
 constexpr int samplesPerSide = 8;
+constexpr Rgba clear{0, 0, 0, 0};
 
-QRgb toQRgb(Ink ink)
+Rgba toRgba(Ink ink)
 {
     if (ink == Ink::None)
-        return qRgba(0, 0, 0, 0);
+        return clear;
     const Rgb c = rgbOf(ink);
-    return qRgb(c.r, c.g, c.b);
+    return {c.r, c.g, c.b, 255};
 }
 
-QRgb averageAt(int px, int py, double scale)
+Rgba averageAt(int px, int py, double scale)
 {
     int r = 0, g = 0, b = 0, covered = 0;
     for (int sy = 0; sy < samplesPerSide; ++sy) {
@@ -32,9 +33,15 @@ QRgb averageAt(int px, int py, double scale)
         }
     }
     if (covered == 0)
-        return qRgba(0, 0, 0, 0);
+        return clear;
     constexpr int all = samplesPerSide * samplesPerSide;
-    return qRgba(r / covered, g / covered, b / covered, (covered * 255 + all / 2) / all);
+    const auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
+    return {byte(r / covered), byte(g / covered), byte(b / covered), byte((covered * 255 + all / 2) / all)};
+}
+
+std::uint8_t over(std::uint8_t top, std::uint8_t bottom, std::uint8_t alpha)
+{
+    return static_cast<std::uint8_t>((top * alpha + bottom * (255 - alpha) + 127) / 255);
 }
 
 } // namespace
@@ -50,24 +57,38 @@ std::vector<Ink> sampleGrid(int size)
     return grid;
 }
 
-QImage sharpImage(int size)
+Pixels sharpPixels(int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32);
-    const std::vector<Ink> grid = sampleGrid(size);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            image.setPixel(x, y, toQRgb(grid[static_cast<std::size_t>(y * size + x)]));
-    return image;
+    Pixels picture{size, {}};
+    for (const Ink ink : sampleGrid(size))
+        picture.rgba.push_back(toRgba(ink));
+    return picture;
 }
 
-QImage smoothImage(int size)
+Pixels smoothPixels(int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32);
+    Pixels picture{size, {}};
+    picture.rgba.reserve(static_cast<std::size_t>(size * size));
     const double scale = canvas / size;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
-            image.setPixel(x, y, averageAt(x, y, scale));
-    return image;
+            picture.rgba.push_back(averageAt(x, y, scale));
+    return picture;
+}
+
+Pixels onBackground(int size, int inner, Rgb background)
+{
+    Pixels out{size, std::vector<Rgba>(static_cast<std::size_t>(size * size), {background.r, background.g, background.b, 255})};
+    const Pixels picture = smoothPixels(inner);
+    const int margin = (size - inner) / 2;
+    for (int y = 0; y < inner; ++y) {
+        for (int x = 0; x < inner; ++x) {
+            const Rgba p = picture.rgba[static_cast<std::size_t>(y * inner + x)];
+            Rgba &q = out.rgba[static_cast<std::size_t>((y + margin) * size + x + margin)];
+            q = {over(p.r, q.r, p.a), over(p.g, q.g, p.a), over(p.b, q.b, p.a), 255};
+        }
+    }
+    return out;
 }
 
 } // namespace yarno::icon

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QString>
 
 #include <cstdio>
@@ -44,7 +45,13 @@ bool writePng(const QDir &out, const QString &sizeText)
     if (!ok || size < 1 || size > 1024)
         return fail(QStringLiteral("bad size ") + sizeText);
 
-    const QImage image = size == 32 ? sharpImage(size) : smoothImage(size);
+    const Pixels picture = size == 32 ? sharpPixels(size) : smoothPixels(size);
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const Rgba p = picture.rgba[static_cast<std::size_t>(y * size + x)];
+            image.setPixel(x, y, qRgba(p.r, p.g, p.b, p.a));
+        }
     const QString path = out.filePath(sizeText + QStringLiteral(".png"));
     return image.save(path, "PNG") || fail(QStringLiteral("cannot write ") + path);
 }

@@ -2,7 +2,8 @@
 # Builds the benchmarks in Release and prints every figure as a Markdown table, also written to
 # <build folder>/bench.md:
 #   - start-up, from launch until the first window is painted, at 100 % and 200 %, of Yarno and of a bare Qt Widgets
-#     program with one label in the same font (the toolkit's floor), run in turn under Xvfb;
+#     program with one label in the same font (the toolkit's floor), run in turn under Xvfb
+#     (scripts/virtual_x.sh, a fresh server for each series);
 #   - instructions to that first paint, under callgrind;
 #   - Submit and New on both stories: time and instructions per operation.
 # Installs nothing: scripts/setup.sh does that.
@@ -16,7 +17,7 @@ pairs=${BENCH_PAIRS:-30}
 (( pairs >= 10 )) || { echo "BENCH_PAIRS must be at least 10" >&2; exit 2; }
 
 missing=()
-for tool in cmake xvfb-run xauth valgrind pkg-config; do
+for tool in cmake Xvfb valgrind pkg-config; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 [[ -f /usr/include/xcb/damage.h ]] || missing+=("xcb/damage.h")
@@ -43,8 +44,14 @@ story="$build/bench/yarno_bench_story"
 # caller's desktop.
 clean_env=(env -u SESSION_MANAGER -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR
   -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR -u QT_ENABLE_HIGHDPI_SCALING)
+source "$root/scripts/virtual_x.sh"
+trap stop_x EXIT
 on_x() {
-  "${clean_env[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$@"
+  start_x 1280x1024x24
+  local status=0
+  "${clean_env[@]}" "$@" || status=$?
+  stop_x
+  return "$status"
 }
 
 echo "== Start-up: $pairs pairs, Yarno and floor in turn" >&2
@@ -66,12 +73,25 @@ for program in yarno floor; do
   profile=$(awk '/^totals:/ && $2 > max { max = $2; file = FILENAME } END { print file }' "$out"/cg-startup-"$program".*)
   callgrind_annotate --inclusive=yes --threshold=100 "$profile" >"$out/startup-$program.annotated" 2>/dev/null
 done
-# Inclusive instructions of the first function whose line holds the text, 0 when none does.
+# Inclusive instructions of the first function whose line holds the text. A function that is not
+# there (renamed, or inlined away) stops the script, rather than reading as 0.
 ir() {  # ir PROGRAM TEXT
-  awk -v p="$2" 'index($0, p) { gsub(",", "", $1); found = $1; exit } END { print found + 0 }' "$out/startup-$1.annotated"
+  awk -v p="$2" 'index($0, p) { gsub(",", "", $1); print $1; found = 1; exit }
+    END { if (!found) exit 1 }' "$out/startup-$1.annotated" ||
+    { echo "bench.sh: no \"$2\" in $1's start-up profile ($out/startup-$1.annotated)" >&2; return 1; }
 }
 ir_yarno=$(ir yarno "PROGRAM TOTALS")
 ir_floor=$(ir floor "PROGRAM TOTALS")
+# The phases of start-up, each one function's inclusive count (_y Yarno's, _f the floor's).
+dl_y=$(ir yarno ":_dl_start ["); dl_f=$(ir floor ":_dl_start [")
+qa_y=$(ir yarno "???:QApplication::QApplication(int&, char**, int) ["); qa_f=$(ir floor "???:QApplication::QApplication(int&, char**, int) [")
+af_y=$(ir yarno "???:QFontDatabase::addApplicationFont(QString const&) ["); af_f=$(ir floor "???:QFontDatabase::addApplicationFont(QString const&) [")
+icon_y=$(ir yarno "ui::qt::windowIcon(")
+build_y=$(ir yarno "ui::qt::FormWindow::FormWindow(")
+show_y=$(ir yarno "ui::Form::show() ["); show_f=$(ir floor "???:QWidget::show() [")
+exec_y=$(ir yarno "???:QCoreApplication::exec() ["); exec_f=$(ir floor "???:QCoreApplication::exec() [")
+glyphs_y=$(ir yarno "???:QFontDatabasePrivate::load(QFontPrivate const*, int) [")
+glyphs_f=$(ir floor "???:QFontDatabasePrivate::load(QFontPrivate const*, int) [")
 
 echo "== Story operations" >&2
 cycles_cg=10
@@ -174,28 +194,18 @@ story_ir() { awk -F'\t' -v k="$1" -v n="$cycles_cg" '$1 == k { printf "%.0f", $2
   row() {  # row TITLE YARNO_IR FLOOR_IR
     awk -v t="$1" -v y="$2" -v f="$3" 'BEGIN { printf "| %s | %.2f | %.2f | %+.2f |\n", t, y / 1e6, f / 1e6, (y - f) / 1e6 }'
   }
-  dl_y=$(ir yarno ":_dl_start ["); dl_f=$(ir floor ":_dl_start [")
-  qa_y=$(ir yarno "???:QApplication::QApplication(int&, char**, int) ["); qa_f=$(ir floor "???:QApplication::QApplication(int&, char**, int) [")
-  af_y=$(ir yarno "???:QFontDatabase::addApplicationFont(QString const&) ["); af_f=$(ir floor "???:QFontDatabase::addApplicationFont(QString const&) [")
-  icon_y=$(ir yarno "ui::windowIcon(")
-  build_y=$(ir yarno "ui::FormWindow::FormWindow(")
-  show_y=$(ir yarno "ui::Form::show() ["); show_f=$(ir floor "???:QWidget::show() [")
-  exec_y=$(ir yarno "???:QCoreApplication::exec() ["); exec_f=$(ir floor "???:QCoreApplication::exec() [")
   row "dynamic linking at launch" "$dl_y" "$dl_f"
   row "QApplication constructed" "$qa_y" "$qa_f"
   row "embedded font registered (fontconfig's first load)" "$af_y" "$af_f"
-  row "window icon set up (ui::windowIcon; read when the window maps)" "$icon_y" 0
-  row "Form1 built (ui::FormWindow::FormWindow)" "$build_y" 0
+  row "window icon set up (ui::qt::windowIcon; read when the window maps)" "$icon_y" 0
+  row "Form1 built (ui::qt::FormWindow::FormWindow)" "$build_y" 0
   row "window shown (ui::Form::show; floor: QWidget::show)" "$show_y" "$show_f"
   row "event loop until the first paint (QCoreApplication::exec)" "$exec_y" "$exec_f"
   row "everything else (static set-up, the bus thread, exit)" \
     $((ir_yarno - dl_y - qa_y - af_y - icon_y - build_y - show_y - exec_y)) $((ir_floor - dl_f - qa_f - af_f - show_f - exec_f))
   row "**total**" "$ir_yarno" "$ir_floor"
   row "*within the above: the window font's glyph engine (Yarno while building Form1, floor while painting)*" \
-    "$(ir yarno "???:QFontDatabasePrivate::load(QFontPrivate const*, int) [")" \
-    "$(ir floor "???:QFontDatabasePrivate::load(QFontPrivate const*, int) [")"
-  row "*within the above: image-format plug-ins probed by Qt's first image read (QImageReader::format)*" \
-    "$(ir yarno "???:QImageReader::format() const [")" "$(ir floor "???:QImageReader::format() const [")"
+    "$glyphs_y" "$glyphs_f"
 } | tee "$build/bench.md"
 echo >&2
 echo "Written to $build/bench.md; raw runs and profiles in $out" >&2

@@ -2,10 +2,11 @@
 # Installs the Debian or Ubuntu packages that this machine lacks: those that building and running
 # Yarno need (packages-run.txt), and unless --run is given those that the tests and benchmarks
 # need (packages-test.txt), plus any named on the command line; with --web, only those that the
-# page for browsers and its tests need (packages-web.txt). Asks apt for nothing when everything is
-# already there.
+# page for browsers and its tests need (packages-web.txt); with --windows, those that building
+# and running need and those that the Windows build needs (packages-windows.txt). The only script
+# that reads these lists. Asks apt for nothing when everything is already there.
 #
-#   scripts/setup.sh [--run | --web] [package...]
+#   scripts/setup.sh [--run | --web | --windows] [package...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -15,6 +16,9 @@ if [[ ${1:-} == --run ]]; then
   shift
 elif [[ ${1:-} == --web ]]; then
   lists=("$here/packages-web.txt")
+  shift
+elif [[ ${1:-} == --windows ]]; then
+  lists=("$here/packages-run.txt" "$here/packages-windows.txt")
   shift
 fi
 mapfile -t wanted < <(cat "${lists[@]}" | grep -vE '^\s*(#|$)')

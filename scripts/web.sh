@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the web page, build-web/yarno.html: the whole program in one file that plays from disk
-# or from any static server; beside it, the pages only the browser tests open (tests/web/).
+# or from any static server; build-web/site/, the same page as a site to install on a phone and
+# play offline; beside them, the pages only the browser tests open (tests/web/).
 # Installs the Debian packages it lacks (packages-web.txt) first, and afterwards runs the browser
 # tests, tests/web/run.sh, where there are any.
 #
@@ -25,6 +26,7 @@ cmake --build "$build" -j "$(nproc)"
 
 page="$build/yarno.html"
 echo "Built $page: $(stat -c %s "$page") bytes, $(gzip -9c "$page" | wc -c) gzipped"
+echo "Built $build/site/: copy it to any static host (https) to install Yarno on a phone"
 if ! $build_only && [[ -f "$root/tests/web/run.sh" ]]; then
   bash "$root/tests/web/run.sh" "$page"
 fi

@@ -4,7 +4,10 @@
 // name may be asked what, what is a run-time error, when the run ends) stays in the core. A new
 // platform is a new backend, never a second copy of those rules.
 //
-// Controls are addressed by their index in WindowDef::controls. Text is UTF-8, passed exactly.
+// Controls are addressed by their index in WindowDef::controls; a window's menu items are numbered
+// on from there (the first item of the first menu is controls.size()), menu by menu and item by
+// item in their order, so a click names what was clicked by one index. Text is UTF-8, passed
+// exactly.
 
 #include <cstddef>
 #include <memory>
@@ -18,8 +21,8 @@ namespace ui {
 // Told by a window's peer, on the event loop's thread, one event at a time.
 class WindowEvents {
 public:
-    // A button, a label or a menu item was clicked (by mouse, key or access key), by its name.
-    virtual void clicked(std::string_view name) = 0;
+    // A button, a label or a menu item was clicked (by mouse, key or access key), by its index.
+    virtual void clicked(std::size_t index) = 0;
     // The user changed what a text box holds.
     virtual void edited(std::size_t control, std::string text) = 0;
     // The user asked to close the window from its title bar; the core decides.

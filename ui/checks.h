@@ -30,20 +30,35 @@ constexpr bool hasControl(const WindowDef& window, std::string_view name, Kind k
     return i != kNotFound && window.controls[i].kind == kind;
 }
 
-constexpr bool hasMenuItem(const WindowDef& window, std::string_view name)
+// Clicks are counted in one index space: each control by its index, then each menu item, menu by
+// menu, numbered on from the number of controls (see WindowEvents::clicked).
+constexpr std::size_t indexOfClickable(const WindowDef& window, std::string_view name)
 {
+    std::size_t i = indexOfControl(window, name);
+    if (i != kNotFound)
+        return i;
+    i = window.controls.size();
     for (const MenuDef& menu : window.menus) {
         for (const MenuItemDef& item : menu.items) {
             if (item.name == name)
-                return true;
+                return i;
+            ++i;
         }
     }
-    return false;
+    return kNotFound;
+}
+
+constexpr std::size_t clickableCount(const WindowDef& window)
+{
+    std::size_t count = window.controls.size();
+    for (const MenuDef& menu : window.menus)
+        count += menu.items.size();
+    return count;
 }
 
 constexpr bool isClickable(const WindowDef& window, std::string_view name)
 {
-    return indexOfControl(window, name) != kNotFound || hasMenuItem(window, name);
+    return indexOfClickable(window, name) != kNotFound;
 }
 
 constexpr int countNamed(const WindowDef& window, std::string_view name)

@@ -39,6 +39,20 @@ inline constexpr int None = 0;
 constexpr int ctrl(char letter) { return letter - 'A' + 1; }
 inline constexpr int F1 = 27;
 inline constexpr int F2 = 28;
+
+// What a number stands for: Ctrl with a letter, or a function key; neither for None.
+struct Key {
+    char ctrlLetter = 0;  // 'A'..'Z', pressed with Ctrl
+    int functionKey = 0;  // 1 for F1, 2 for F2
+};
+constexpr Key decode(int number)
+{
+    if (number >= ctrl('A') && number <= ctrl('Z'))
+        return {.ctrlLetter = static_cast<char>('A' + (number - ctrl('A')))};
+    if (number >= F1 && number <= F2)
+        return {.functionKey = number - F1 + 1};
+    return {};
+}
 }  // namespace shortcut
 
 struct MenuItemDef {

@@ -4,20 +4,19 @@
 
 #include "ui/checks.h"
 #include "ui/run_time_error.h"
-#include "ui/runtime.h"
 
 namespace ui {
 
-Form::Form(Runtime& runtime, const WindowDef& definition)
-    : runtime_(runtime)
-    , definition_(definition)
+Form::Form(const WindowDef& definition, FormOwner& owner)
+    : definition_(definition)
+    , owner_(owner)
+    , clicks_(clickableCount(definition))
 {
     values_.reserve(definition.controls.size());
     for (const ControlDef& control : definition.controls)
         values_.emplace_back(control.caption);
-    peer_ = runtime.backend().createWindow(definition, *this);
     for (const ClickBinding& binding : definition.handlers)
-        bindClick(binding.control, binding.handler);
+        clicks_[clickIndex(binding.control)] = binding.handler;
 }
 
 Form::~Form() = default;
@@ -59,6 +58,11 @@ void Form::announce(std::string_view text)
     peer_->announce(text);
 }
 
+void Form::messageBox(std::string_view prompt)
+{
+    owner_.messageBox(prompt);
+}
+
 void Form::show()
 {
     requireLoaded("Show");
@@ -79,34 +83,19 @@ void Form::unload()
     requireLoaded("Unload");
     peer_.reset();
     visible_ = false;
-    if (unloadListener_)
-        unloadListener_(*this);
-    runtime_.retire(*this);
+    owner_.unloaded(*this);
 }
 
-void Form::bindClick(std::string_view name, std::function<void(Form&)> handler)
+void Form::bindClick(std::string_view name, Handler handler)
 {
     requireLoaded("Click");
-    if (!hasMenuItem(definition_, name) && definition_.controls[control("Click", name)].kind == Kind::TextBox)
-        fail("Click", name, "a text box has no Click");
-    clicks_.push_back({name, std::move(handler)});
+    clicks_[clickIndex(name)] = std::move(handler);
 }
 
-void Form::setUnloadListener(std::function<void(Form&)> listener)
+const Handler& Form::clickHandler(std::size_t index) const
 {
-    unloadListener_ = std::move(listener);
-}
-
-void Form::clicked(std::string_view name)
-{
-    for (std::size_t i = 0; i < clicks_.size(); ++i) {
-        if (clicks_[i].control != name)
-            continue;
-        // Copied: a handler may bind or unload, and must not pull its own closure from under itself.
-        const std::function<void(Form&)> handler = clicks_[i].handler;
-        runtime_.deliver(*this, handler);
-        return;
-    }
+    static const Handler none;
+    return index < clicks_.size() ? clicks_[index] : none;
 }
 
 void Form::edited(std::size_t control, std::string text)
@@ -115,18 +104,22 @@ void Form::edited(std::size_t control, std::string text)
         values_[control] = std::move(text);
 }
 
-void Form::closeRequested()
-{
-    // Closing from the title bar is an unload, delivered like any other event.
-    runtime_.deliver(*this, [](Form& form) { form.unload(); });
-}
-
 std::size_t Form::control(std::string_view operation, std::string_view name) const
 {
     requireLoaded(operation);
     const std::size_t i = indexOfControl(definition_, name);
     if (i == kNotFound)
         fail(operation, name, "the window has no such control");
+    return i;
+}
+
+std::size_t Form::clickIndex(std::string_view name) const
+{
+    const std::size_t i = indexOfClickable(definition_, name);
+    if (i == kNotFound)
+        fail("Click", name, "the window has no such control");
+    if (i < definition_.controls.size() && definition_.controls[i].kind == Kind::TextBox)
+        fail("Click", name, "a text box has no Click");
     return i;
 }
 

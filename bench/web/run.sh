@@ -1,8 +1,10 @@
 #!/bin/sh
-# Benchmarks the built page in Chromium; the browser tests' node_modules supply Playwright.
+# Benchmarks the built page in Chromium (bench.js; the browser tests' npm packages supply
+# Playwright), then the site for phones under Lighthouse's mobile run (lighthouse.js, with
+# Lighthouse pinned in this folder's own lock file). Debian's Chromium runs both.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-if [ ! -d "$here/../../tests/web/node_modules/playwright" ]; then
-    (cd "$here/../../tests/web" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
-fi
-exec node "$here/bench.js" "$@"
+"$here/../../tests/web/install.sh" "$here/../../tests/web" "$here"
+node "$here/bench.js" "$@"
+export CHROME_PATH="${CHROME_PATH:-/usr/bin/chromium}"
+node "$here/lighthouse.js"

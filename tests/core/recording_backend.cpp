@@ -111,7 +111,11 @@ RecordingBackend::Window& RecordingBackend::newest(std::string_view window)
 
 void RecordingBackend::click(std::string_view window, std::string_view control)
 {
-    newest(window).events->clicked(control);
+    Window& target = newest(window);
+    const std::size_t index = ui::indexOfClickable(*target.definition, control);
+    if (index == ui::kNotFound)
+        throw std::logic_error("nothing to click named " + std::string(control) + " in " + std::string(window));
+    target.events->clicked(index);
 }
 
 void RecordingBackend::type(std::string_view window, std::string_view textBox, std::string text)

@@ -28,7 +28,7 @@ public:
     int exec() override { return 0; }
     void runEnded(int status) override { log.push_back("end " + std::to_string(status)); }
 
-    // The user's part, in the newest window of that name.
+    // The user's part, in the newest window of that name; controls and menu items by name.
     void click(std::string_view window, std::string_view control);
     void type(std::string_view window, std::string_view textBox, std::string text);
     void close(std::string_view window);

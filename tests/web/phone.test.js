@@ -10,6 +10,11 @@ test.skip(!fs.existsSync(y.PAGE), `no page at ${y.PAGE}: build it with scripts/w
 
 async function phone(browser, width, height, deviceScaleFactor) {
     const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor, hasTouch: true, isMobile: true });
+    await context.addInitScript(() => {
+        window.layoutShift = 0;
+        new PerformanceObserver((list) => list.getEntries().forEach((e) => { window.layoutShift += e.value; }))
+            .observe({ type: 'layout-shift', buffered: true });
+    });
     const d = y.playwrightDriver(await context.newPage());
     await y.open(d);
     return d;
@@ -48,7 +53,7 @@ const measure = (d) => d.eval(() => {
     return { text, target, overflow: document.documentElement.scrollWidth - document.documentElement.clientWidth };
 });
 
-test('every window in flow: text, targets and no sideways scrolling, told by touch; pinch-zoom allowed', async ({ browser }) => {
+test('every window in flow from the first paint: text, targets and no sideways scrolling, told by touch; pinch-zoom allowed', async ({ browser }) => {
     for (const [width, height, scale] of [[320, 640, 2], [390, 844, 3], [740, 360, 3]]) {
         const d = await phone(browser, width, height, scale);
         const seen = [];
@@ -59,6 +64,8 @@ test('every window in flow: text, targets and no sideways scrolling, told by tou
             expect(m.target.size, `${width}x${height}, ${state}: ${m.target.what}`).toBeGreaterThanOrEqual(44);
             expect(m.overflow, `${width}x${height}, ${state}: sideways scrolling`).toBe(0);
         };
+        // In flow from the first paint: nothing moves when the program takes the window over.
+        expect(await d.eval(() => window.layoutShift), `${width}x${height}: layout shift`).toBe(0);
         const viewport = await d.eval(() => document.querySelector('meta[name=viewport]').content);
         expect(viewport).not.toMatch(/user-scalable\s*=\s*(no|0)|maximum-scale/i);
         await tellByTouch(d, 'Form1');

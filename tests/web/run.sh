@@ -10,10 +10,7 @@ if [ $# -gt 0 ] && [ -f "$1" ]; then
     shift
 fi
 cd "$here"
-export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
-if [ ! -d node_modules/@playwright/test ] || [ ! -d node_modules/puppeteer-core ]; then
-    npm ci --no-audit --no-fund || exit 1
-fi
+./install.sh || exit 1
 export YARNO_PAGE="${YARNO_PAGE:-build-web/yarno.html}"
 status=0
 echo "== Chromium and the phone ($YARNO_PAGE)"

@@ -27,12 +27,11 @@ namespace {
 
 QKeySequence keySequence(int shortcut)
 {
-    if (shortcut >= shortcut::ctrl('A') && shortcut <= shortcut::ctrl('Z'))
-        return QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (shortcut - shortcut::ctrl('A'))));
-    if (shortcut == shortcut::F1)
-        return QKeySequence(Qt::Key_F1);
-    if (shortcut == shortcut::F2)
-        return QKeySequence(Qt::Key_F2);
+    const shortcut::Key key = shortcut::decode(shortcut);
+    if (key.ctrlLetter != 0)
+        return QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (key.ctrlLetter - 'A')));
+    if (key.functionKey != 0)
+        return QKeySequence(Qt::Key(Qt::Key_F1 + (key.functionKey - 1)));
     return {};
 }
 
@@ -73,7 +72,7 @@ QWidget* FormWindow::makeControl(std::size_t index, QWidget* client)
     switch (control.kind) {
     case Kind::Label: {
         auto* label = new Label(toQString(control.caption), client);
-        connect(label, &Label::clicked, this, [this, &control] { clicked(control.name); });
+        connect(label, &Label::clicked, this, [this, index] { clicked(index); });
         widget = label;
         break;
     }
@@ -91,7 +90,7 @@ QWidget* FormWindow::makeControl(std::size_t index, QWidget* client)
     case Kind::Button: {
         auto* button = new QPushButton(toQString(control.caption), client);
         button->setAutoDefault(true);  // Enter presses the focused button, as Space does
-        connect(button, &QPushButton::clicked, this, [this, &control] { clicked(control.name); });
+        connect(button, &QPushButton::clicked, this, [this, index] { clicked(index); });
         widget = button;
         break;
     }
@@ -108,6 +107,7 @@ QWidget* FormWindow::makeControl(std::size_t index, QWidget* client)
 
 void FormWindow::buildMenus()
 {
+    std::size_t index = definition_.controls.size();  // menu items are numbered on from the controls
     for (const MenuDef& menuDef : definition_.menus) {
         QMenu* menu = menuBar()->addMenu(toQString(menuDef.caption));
         menu->setObjectName(toQString(menuDef.name));
@@ -115,7 +115,8 @@ void FormWindow::buildMenus()
             QAction* action = menu->addAction(toQString(item.caption));
             action->setObjectName(toQString(item.name));
             action->setShortcut(keySequence(item.shortcut));
-            connect(action, &QAction::triggered, this, [this, &item] { clicked(item.name); });
+            connect(action, &QAction::triggered, this, [this, index] { clicked(index); });
+            ++index;
         }
     }
 }
@@ -203,10 +204,10 @@ QWidget* FormWindow::control(std::string_view name) const
     return i == kNotFound ? nullptr : controls_[i];
 }
 
-void FormWindow::clicked(std::string_view name)
+void FormWindow::clicked(std::size_t index)
 {
     if (events_ != nullptr)
-        events_->clicked(name);
+        events_->clicked(index);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)

@@ -44,7 +44,7 @@ private:
     void nameInputs();
     void sizeWindow();
     void centreOnScreen();
-    void clicked(std::string_view name);
+    void clicked(std::size_t index);
 
     WindowEvents* events_;
     const WindowDef& definition_;

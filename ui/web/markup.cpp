@@ -95,15 +95,15 @@ struct Shortcut {
 
 Shortcut shortcutOf(int shortcut)
 {
-    if (shortcut >= shortcut::ctrl('A') && shortcut <= shortcut::ctrl('Z')) {
-        const char letter = static_cast<char>('A' + (shortcut - shortcut::ctrl('A')));
-        const std::string upper(1, letter);
+    const shortcut::Key key = shortcut::decode(shortcut);
+    if (key.ctrlLetter != 0) {
+        const std::string upper(1, key.ctrlLetter);
         return {"Ctrl+" + upper, "Control+" + upper, "ctrl+" + lowered(upper)};
     }
-    if (shortcut == shortcut::F1)
-        return {"F1", "F1", "f1"};
-    if (shortcut == shortcut::F2)
-        return {"F2", "F2", "f2"};
+    if (key.functionKey != 0) {
+        const std::string name = "F" + std::to_string(key.functionKey);
+        return {name, name, lowered(name)};
+    }
     return {};
 }
 

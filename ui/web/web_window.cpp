@@ -18,14 +18,16 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     controls_.reserve(definition.controls.size());
     for (const ControlDef& control : definition.controls) {
         controls_.push_back(root_.call<val>("querySelector", ".client > [data-name=\"" + std::string(control.name) + "\"]"));
-        listenTo(control);
+        listenTo(controls_.size() - 1);
     }
     val close = root_.call<val>("querySelector", std::string(".close"));
     listeners_.push_back(listen(close, "click", [this](val) { events_.closeRequested(); }));
+    std::size_t index = definition.controls.size();  // menu items are numbered on from the controls
     for (const MenuDef& menu : definition.menus) {
         for (const MenuItemDef& item : menu.items) {
             val node = root_.call<val>("querySelector", ".menu-item[data-name=\"" + std::string(item.name) + "\"]");
-            listeners_.push_back(listen(node, "click", [this, &item](val) { events_.clicked(item.name); }));
+            listeners_.push_back(listen(node, "click", [this, index](val) { events_.clicked(index); }));
+            ++index;
         }
     }
     // The page may hold this window already, written in at build time so it shows before the
@@ -59,17 +61,16 @@ WebWindow::~WebWindow()
     glue().call<void>("removeWindow", root_);
 }
 
-void WebWindow::listenTo(const ControlDef& control)
+void WebWindow::listenTo(std::size_t index)
 {
-    val& node = controls_.back();
-    if (control.kind == Kind::TextBox) {
-        const std::size_t index = controls_.size() - 1;
+    val& node = controls_[index];
+    if (definition_.controls[index].kind == Kind::TextBox) {
         listeners_.push_back(listen(node, "input", [this, index](val event) {
             events_.edited(index, event["target"]["value"].as<std::string>());
         }));
         return;
     }
-    listeners_.push_back(listen(node, "click", [this, &control](val) { events_.clicked(control.name); }));
+    listeners_.push_back(listen(node, "click", [this, index](val) { events_.clicked(index); }));
 }
 
 void WebWindow::setText(std::size_t textBox, std::string_view text)

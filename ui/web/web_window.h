@@ -28,7 +28,7 @@ public:
     void announce(std::string_view text) override;
 
 private:
-    void listenTo(const ControlDef& control);
+    void listenTo(std::size_t control);
     val tabOrder() const;
     void redrawLineOf(std::size_t label);
 

@@ -2,25 +2,12 @@
 
 #include <string>
 
-#include "ui/twips.h"
+#include "ui/window_face.h"
 
 namespace ui::web {
 
-namespace {
-
-// MS Sans Serif was drawn as bitmaps, one design per size, named by its cell height while a
-// point size names the em: the page embeds each design as an outline face whose em is its cell
+// The page embeds each design of the window face as a family of its own, named by its cell
 // ("Yarno 13", "Yarno 20"), drawn at that cell so every glyph lands on whole pixels.
-constexpr std::string_view kEmbeddedFace = "MS Sans Serif";
-
-constexpr int cellHeight(int size10k)
-{
-    return pointsToPixels(size10k) * 5 / 4;
-}
-static_assert(cellHeight(82500) == 13 && cellHeight(120000) == 20);
-
-}  // namespace
-
 std::string fontCss(const FontDef& font)
 {
     const int cell = cellHeight(font.size10k);

@@ -60,8 +60,9 @@ function playwrightDriver(page) {
     return d;
 }
 
+// page: a file, or the address of a served page.
 async function open(d, page = PAGE) {
-    await d.page.goto(pathToFileURL(page).href);
+    if (page !== null) await d.page.goto(/^https?:/.test(page) ? page : pathToFileURL(page).href);
     const ready = await d.eval(async () => {
         for (let i = 0; i < 400 && !window.yarnoReady; i++) await new Promise((r) => setTimeout(r, 25));
         await window.yarnoReady;
