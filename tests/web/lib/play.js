@@ -110,7 +110,7 @@ async function play(scenario, d) {
         }
         if (await d.box()) fail('a message box is left up');
     } catch (error) {
-        fail(error.message); // what follows would only repeat the failure
+        fail(error.message.split('\n')[0]); // what follows would only repeat the failure
     }
     for (const problem of d.problems ?? []) fail(problem);
     return failures;
