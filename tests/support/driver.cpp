@@ -41,14 +41,6 @@ void typeAnswers(ui::Form& form, const QStringList& answers)
     }
 }
 
-QStringList answers(const ui::Form& form)
-{
-    QStringList texts;
-    for (int i = 1; i <= 6; ++i)
-        texts << static_cast<QLineEdit*>(control(form, "Text" + std::to_string(i)))->text();
-    return texts;
-}
-
 void click(ui::Form& form, std::string_view name)
 {
     QWidget* widget = control(form, name);
@@ -59,18 +51,6 @@ void choose(ui::Form& form, std::string_view menuItem)
 {
     auto* action = ui::qt::windowOf(form)->findChild<QAction*>(QString::fromUtf8(menuItem.data(), qsizetype(menuItem.size())));
     action->trigger();
-}
-
-bool waitActive(const ui::Form& form)
-{
-    return QTest::qWaitForWindowActive(ui::qt::windowOf(form));
-}
-
-void press(const ui::Form& form, QKeySequence keys)
-{
-    const QKeyCombination combination = keys[0];
-    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : ui::qt::windowOf(form);
-    QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
 }
 
 ModalBox dismissModalBox(const std::function<void()>& action, const std::function<void()>& whileShown)

@@ -2,7 +2,6 @@
 // Drives windows the way a user does: typing into boxes, clicking buttons and labels, choosing
 // menu items, and pressing keys in the active window.
 
-#include <QKeySequence>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -26,14 +25,9 @@ QWidget* control(const ui::Form& form, std::string_view name);
 
 // Types each answer into Text1, Text2, ... in turn; very long answers are pasted instead.
 void typeAnswers(ui::Form& form, const QStringList& answers);
-QStringList answers(const ui::Form& form);
 
 void click(ui::Form& form, std::string_view control);
 void choose(ui::Form& form, std::string_view menuItem);
-
-// Shows nothing itself: waits until a shown window is active, so keys reach it.
-bool waitActive(const ui::Form& form);
-void press(const ui::Form& form, QKeySequence keys);
 
 // Runs action, expecting it to open a modal box; returns the box's text after pressing its OK.
 QString acceptModalBox(const std::function<void()>& action);
