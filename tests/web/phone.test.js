@@ -78,6 +78,11 @@ test('every window in flow from the first paint: text, targets and no sideways s
         await check('Sport, its menu open');
         await d.tap(y.menuItem('Form1', 'mAbout'));
         await check('About');
+        // The credit keeps its own face, bold and larger than the date under it, as on the desktop.
+        expect(await d.eval(() => ['Created by: Orvask', 'Date: 22/9/00'].map((text) => {
+            const style = getComputedStyle([...document.querySelectorAll('#Form2 .line')].find((l) => l.textContent === text));
+            return [style.fontWeight, parseFloat(style.fontSize)];
+        })).then(([credit, date]) => [credit[0], date[0], +(credit[1] / date[1]).toFixed(2)])).toEqual(['700', '400', +(20 / 13).toFixed(2)]);
         await d.tap(y.ctl('Form2', 'Command2'));
         await tellByTouch(d, 'Form3');
         expect(await y.flowLines(d, 'Form3')).toEqual(y.storyLines(y.LOTTERY));

@@ -237,7 +237,9 @@ std::vector<std::pair<std::size_t, Node>> drawAsFlow(const WindowDef& definition
         if (item.kind != FlowKind::Line)
             continue;
         const std::string text = lineText(item, shownViews);
-        Node line = elementNode("div", "line").set("id", lineId(definition, k)).set("style", order);
+        // In its first label's font: a line is most often one label, as About's are.
+        const FontDef* font = definition.controls[item.controls.front()].font;
+        Node line = elementNode("div", "line").set("id", lineId(definition, k)).set("style", order + (font != nullptr ? fontCss(*font) : ""));
         if (text.empty())
             line.set("hidden", "");
         else
