@@ -137,5 +137,5 @@ async function axe(d) {
     return violations;
 }
 
-module.exports = { URL, PAGE, SPORT, LOTTERY, STORIES, ctl, menuItem, playwrightDriver, open, look, storyLines, flowLines, tell,
+module.exports = { URL, PAGE, ROOT, SPORT, LOTTERY, STORIES, ctl, menuItem, playwrightDriver, open, look, storyLines, flowLines, tell,
     menu, focused, axe };
