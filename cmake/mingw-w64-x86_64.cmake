@@ -1,5 +1,5 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (posix threads, which Qt needs).
-# Name a Qt built for MinGW in CMAKE_PREFIX_PATH; scripts/windows.sh builds one.
+# Name a Qt built for MinGW in CMAKE_PREFIX_PATH; scripts/windows/qt.sh builds one.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

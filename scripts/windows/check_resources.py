@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Checks that a built yarno.exe carries the version record and the icon group that yarno.rc
-defines: check_windows_resources.py EXE RC ICO (ICO: the icon the build compiled in).
+defines: check_resources.py EXE RC ICO (ICO: the icon the build compiled in).
 Reads the resources back out of the file with icoutils' wrestool."""
 import re
 import struct

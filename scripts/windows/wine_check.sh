@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays the Windows build the way a Windows user would, under Wine in a private prefix, on a
-# virtual X server with a window manager:
+# virtual X server with a window manager (scripts/virtual_x.sh):
 #   install silently with the installer; check the files, the Start Menu shortcut and the
 #   uninstall entry; start the installed yarno.exe, type answers, Submit (Alt+S) and check that
 #   the story shows; open About (Ctrl+A), go Back to Lottery (Alt+L), Exit (Alt+E) and check
@@ -8,7 +8,7 @@
 #   that nothing is left.
 # Every Wine step has a timeout: a crash under Wine opens a dialog and waits instead of exiting.
 #
-#   scripts/wine_check.sh INSTALLER PORTABLE_FOLDER OUTPUT_FOLDER
+#   scripts/windows/wine_check.sh INSTALLER PORTABLE_FOLDER OUTPUT_FOLDER
 # OUTPUT_FOLDER gets the Wine prefix, wine.log, and screenshots (told-story.png, about.png).
 set -euo pipefail
 (( $# == 3 )) || { sed -n '2,12p' "$0" >&2; exit 2; }
@@ -26,17 +26,13 @@ installed="$program_files/Yarno"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Yarno.lnk"
 uninstall_key='[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Yarno]'
 
-display=:$((150 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-openbox_pid="" yarno=""
+source "$(dirname "$0")/../virtual_x.sh"
+yarno=""
 cleanup() {
   set +e
   [[ -n $yarno ]] && kill "$yarno" 2>/dev/null
   timeout 30 "$wineserver" -k 2>/dev/null
-  [[ -n $openbox_pid ]] && kill "$openbox_pid" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
+  stop_x
   wait 2>/dev/null
 }
 trap cleanup EXIT
@@ -58,20 +54,9 @@ no_error_dialog() {
   if xdotool search --name "Program Error" >/dev/null 2>&1; then fail "a Program Error dialog $1"; fi
 }
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-# wait_window TITLE: the visible window's id, within 60 seconds.
-wait_window() {
-  local id
-  id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-  [[ -n $id ]] || fail "no window \"$1\" within 60 s"
-  echo "$id"
-}
-focus() { timeout 10 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1"; sleep 0.3; }
-shoot() { sleep 0.7; import -window "$1" "$out/$2"; }
+wait_window() { window "$1" || fail "no window \"$1\" within 60 s"; }
 
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox --sm-disable >/dev/null 2>&1 &
-openbox_pid=$!
-
+start_x 1024x768x24 --window-manager
 echo "Wine check in $WINEPREFIX (log: $log)"
 run 300 "prepare the Wine prefix" "$wine" wineboot -i
 run 300 "wait for Wine" "$wineserver" -w
@@ -101,13 +86,10 @@ sport=$(wait_window Yarno)
 sleep 2
 no_error_dialog "at start-up"
 focus "$sport"
-for answer in Sam tennis "the Lions" ball nose clown; do
-  xdotool type --delay 20 "$answer"
-  xdotool key Tab
-done
-shoot "$sport" answered.png
+type_answers Sam tennis "the Lions" ball nose clown
+shoot "$sport" "$out/answered.png"
 xdotool key alt+s
-shoot "$sport" told-story.png
+shoot "$sport" "$out/told-story.png"
 no_error_dialog "after Submit"
 # The story is in the lower part of the window, below the buttons; it was empty before Submit.
 band() { convert "$out/$1" -crop "+0+250" +repage "$out/band-$1"; }
@@ -119,7 +101,7 @@ echo "Sport story told: $changed pixels of the story band changed ($out/told-sto
 
 xdotool key ctrl+a
 about=$(wait_window "About Yarno")
-shoot "$about" about.png
+shoot "$about" "$out/about.png"
 no_error_dialog "after About opened"
 focus "$about"
 xdotool key alt+l
