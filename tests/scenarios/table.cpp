@@ -125,7 +125,7 @@ std::vector<Scenario> readFile(const std::filesystem::path& file)
             continue;
         const std::string where = file.filename().string() + ":" + std::to_string(number) + ": ";
         if (start == 0) {
-            scenarios.push_back({file.filename().string(), text, number, {}, {}, {}, {}});
+            scenarios.push_back({file.filename().string(), text, number, {}, {}, {}, {}, {}});
             continue;
         }
         if (scenarios.empty())
@@ -134,9 +134,8 @@ std::vector<Scenario> readFile(const std::filesystem::path& file)
         try {
             Line line{number, split(text), {}};
             if (line.is("row")) {
-                if (current.lines.empty())
-                    throw std::runtime_error("a row with nothing before it");
-                current.lines.back().rows.emplace_back(line.words.begin() + 1, line.words.end());
+                auto& rows = current.lines.empty() ? current.rows : current.lines.back().rows;
+                rows.emplace_back(line.words.begin() + 1, line.words.end());
             } else if (line.is("only") || line.is("not")) {
                 const std::size_t colon = text.find(':');
                 if (colon == std::string::npos)

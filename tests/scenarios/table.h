@@ -29,6 +29,7 @@ struct Scenario {
     std::string name;
     int number = 0;
     std::vector<Line> lines;
+    std::vector<std::vector<Word>> rows;  // `row` lines right under the name, as model.txt's stories have
     std::vector<std::string> only, skip;  // backends named by `only` and `not`
     std::string reason;
 
