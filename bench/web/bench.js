@@ -16,7 +16,7 @@ const PAIRS = Number(process.env.BENCH_PAIRS || 30);
 
 // The floor loads the same face the same way the page does: from its bytes, with FontFace.
 function writeFloor(html) {
-    const face = /new FontFace\('([^']+)', decode\('([A-Za-z0-9+/=]+)'\)/.exec(html);
+    const face = /new FontFace\('([^']+)', \w+\('([A-Za-z0-9+/=]+)'\)/.exec(html);
     if (!face) throw new Error('the page loads no window face to copy');
     fs.writeFileSync(FLOOR, `<!doctype html><html lang="en"><head><meta charset="utf-8"><title>floor</title>
 <style>body{margin:0;background:#008080}.label{position:absolute;left:419px;top:195px;font:11px "${face[1]}";}</style>
@@ -77,7 +77,7 @@ const ms = (x) => `${x.toFixed(1)} ms`;
     const html = fs.readFileSync(PAGE, 'utf8');
     writeFloor(html);
     // The page without its program: what drawing the Sport window costs on its own.
-    fs.writeFileSync(WINDOW_ONLY, html.replace(/<script type="text\/plain" id="program">[\s\S]*?<\/script>/, ''));
+    fs.writeFileSync(WINDOW_ONLY, html.replace(/<script type="text\/plain" id="(program|module)">[\s\S]*?<\/script>/g, ''));
     const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true,
         args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run'] });
     const urls = { yarno: pathToFileURL(PAGE).href, floor: pathToFileURL(FLOOR).href, window: pathToFileURL(WINDOW_ONLY).href };

@@ -17,7 +17,7 @@ std::unordered_map<int, Listener>& listeners()
 
 int nextListener = 1;
 
-// Called by glue.js for every event a listener was registered for.
+// Called by the page (desktop.js) for every event a listener was registered for.
 void dispatch(int id, val event)
 {
     const auto it = listeners().find(id);

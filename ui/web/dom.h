@@ -25,7 +25,8 @@ using Listener = std::function<void(val event)>;
 int listen(val& node, std::string_view type, Listener handler);
 void drop(int listener);
 
-// The page's behaviour that JavaScript keeps (keys, menus, dragging): glue.js, by name.
+// The page as the program's desktop (desktop.js), which keeps the behaviour JavaScript does
+// (keys, menus, placing and dragging windows): its methods, by name.
 val glue();
 
 }  // namespace ui::web

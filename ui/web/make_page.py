@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Makes the program's one self-contained page: emscripten's script (the module inside it),
-the styles, the window font's faces and the icon, all inline, under a Content-Security-Policy
-that lets the page fetch nothing and run only its own two scripts, named by their hashes."""
+"""Makes the program's one self-contained page: the page's own script, emscripten's script and
+its module (gzipped), the styles, the window font's faces and the icon, all inline, under a
+Content-Security-Policy that lets the page fetch nothing and run only its own two scripts, named
+by their hashes."""
 import argparse
 import base64
 import gzip
@@ -69,16 +70,10 @@ def data_uri(kind, data):
     return "data:%s;base64,%s" % (kind, base64.b64encode(data).decode("ascii"))
 
 
-WASM_URI = 'wasmBinaryFile="data:application/octet-stream;base64,'
-
-
-def packed_module(script):
-    """The script with its module gzipped: a third of the bytes, unpacked by glue.js."""
-    start = script.index(WASM_URI) + len(WASM_URI)
-    end = script.index('"', start)
-    module = base64.b64decode(script[start:end])
-    packed = gzip.compress(module, compresslevel=9, mtime=0)
-    return script[:start] + base64.b64encode(packed).decode("ascii") + script[end:]
+def joined(files):
+    """One script of the page's files: a block keeps their names out of the page's global scope."""
+    parts = [path.read_text(encoding="utf-8") for path in files]
+    return "'use strict';\n{\n" + "\n".join(parts) + "}\n"
 
 
 def sha256(text):
@@ -93,8 +88,10 @@ def inline(text, tag):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("script", "check", "windows", "template", "style", "fonts", "bold-text", "icon", "output"):
+    for option in ("script", "module", "template", "style", "fonts", "bold-text", "icon", "output"):
         parser.add_argument("--" + option, required=True, type=pathlib.Path)
+    # The page's own script, in files that run in the order given, in one scope of their own.
+    parser.add_argument("--page-script", required=True, type=pathlib.Path, nargs="+")
     # A program that prints the windows' flow condition, then the first window (a line of CSS,
     # then its HTML), and what runs it.
     parser.add_argument("--written", type=pathlib.Path)
@@ -102,7 +99,7 @@ def main():
     args = parser.parse_args()
     fonts = args.fonts
 
-    # The window face comes in through windows.js, from bytes, so the first window's first
+    # The window face comes in through start.js, from bytes, so the first window's first
     # layout already has it; the bold faces load from CSS when About needs them.
     window_face = base64.b64encode(woff2(fonts / "ms_sans_serif_13.ttf")).decode("ascii")
     faces = []
@@ -121,13 +118,13 @@ def main():
         flow, written_css, written_html = printed.split("\n", 2)
     style = inline("\n".join(faces) + "\n" + args.style.read_text(encoding="utf-8").replace("{{FLOW}}", flow)
                    + ".titlebar .icon{background:url(%s) 0 0/16px 16px}\n" % icon + written_css, "style")
-    windows = inline(args.windows.read_text(encoding="utf-8").replace("{{WINDOW_FACE}}", window_face), "script")
-    check = inline(args.check.read_text(encoding="utf-8"), "script")
-    script = inline(packed_module(args.script.read_text(encoding="utf-8")), "script")
+    page_script = inline(joined(args.page_script).replace("{{WINDOW_FACE}}", window_face), "script")
+    script = inline(args.script.read_text(encoding="utf-8"), "script")
+    module = base64.b64encode(gzip.compress(args.module.read_bytes(), compresslevel=9, mtime=0)).decode("ascii")
     csp = "; ".join([
         "default-src 'none'",
         "connect-src 'none'",
-        "script-src %s %s %s 'wasm-unsafe-eval'" % (sha256(windows), sha256(check), sha256(script)),
+        "script-src %s %s 'wasm-unsafe-eval'" % (sha256(page_script), sha256(script)),
         "style-src %s" % sha256(style),
         "font-src data:",
         "img-src data:",
@@ -138,7 +135,8 @@ def main():
     notice = notice.replace("--", "- -").replace("<", "&lt;").replace(">", "&gt;")
     page = args.template.read_text(encoding="utf-8")
     for key, value in (("NOTICE", notice), ("CSP", csp), ("ICON", icon), ("STYLE", style),
-                       ("WRITTEN", written_html.strip()), ("WINDOWS", windows), ("CHECK", check), ("SCRIPT", script)):
+                       ("WRITTEN", written_html.strip()), ("PAGE_SCRIPT", page_script), ("SCRIPT", script),
+                       ("MODULE", module)):
         page = page.replace("{{%s}}" % key, value, 1)
     args.output.write_text(page, encoding="utf-8")
 

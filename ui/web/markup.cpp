@@ -90,7 +90,7 @@ bool breaksNowhere(std::string_view word)
 struct Shortcut {
     std::string shown;  // beside the item
     std::string aria;   // aria-keyshortcuts
-    std::string key;    // as glue.js matches a key press: "ctrl+n", "f1"
+    std::string key;    // as keyboard.js matches a key press: "ctrl+n", "f1"
 };
 
 Shortcut shortcutOf(int shortcut)
@@ -137,7 +137,7 @@ Node titleBar(const WindowDef& definition)
     return bar;
 }
 
-// The WAI-ARIA menu bar: the titles are menu items that own a menu each; glue.js moves the focus.
+// The WAI-ARIA menu bar: the titles are menu items that own a menu each; menu_bar.js moves the focus.
 Node menuBar(const WindowDef& definition)
 {
     Node bar = elementNode("div", "menubar").set("role", "menubar").set("aria-label", definition.caption);

@@ -1,0 +1,159 @@
+// The page as the program's desktop: what the web backend (ui/web/*.cpp) asks of it, by these
+// method names, to put windows on the page, stack, show and hide them, and show message boxes and
+// the end screen. Each window's own state is in its PageWindow.
+class Desktop {
+  // program is emscripten's Module object, which delivers events to the program; windows maps
+  // each window's element to its PageWindow, the written one already in.
+  constructor(program, windows) {
+    this.program = program;
+    this.windows = windows;
+    this.topZ = 1;
+    this.openBoxes = 0;
+    this.pendingEnd = null;
+    // Resolved once the program shows its first window: the tests and the benchmark wait for it.
+    window.yarnoReady = new Promise((resolve) => { this.resolveReady = resolve; });
+    listenToKeys(this);
+    document.addEventListener('pointerdown', (event) => {
+      for (const pageWindow of this.shownWindows()) {
+        if (pageWindow.menuBar?.openTitle() && !event.target.closest('.menubar')) pageWindow.menuBar.close(false);
+      }
+    }, true);
+    window.addEventListener('resize', () => this.shownWindows().forEach(fit));
+  }
+
+  windowOf(element) {
+    return this.windows.get(element);
+  }
+
+  hasOpenBox() {
+    return this.openBoxes > 0;
+  }
+
+  shownWindows() {
+    return shownWindowElements().map((element) => this.windowOf(element)).filter(Boolean);
+  }
+
+  frontWindow() {
+    const element = frontWindowElement();
+    return element && this.windowOf(element);
+  }
+
+  raise(pageWindow) {
+    const { style } = pageWindow.element;
+    if (+style.zIndex !== this.topZ) style.zIndex = String(++this.topZ);
+  }
+
+  focusFront() {
+    this.frontWindow()?.focus();
+  }
+
+  build(json) {
+    return elementOf(JSON.parse(json));
+  }
+
+  fill(node, json) {
+    node.replaceChildren(...JSON.parse(json).map(elementOf));
+  }
+
+  // Puts element in the page, in place of the window of the same name that the build wrote in,
+  // if there is one. Says whether there was.
+  takeOver(element, parent) {
+    const old = document.getElementById(element.id);
+    if (!old?.hasAttribute('data-written')) {
+      parent.appendChild(element);
+      this.windows.set(element, new PageWindow(element));
+      return false;
+    }
+    const pageWindow = this.windowOf(old) ?? new PageWindow(old);
+    pageWindow.replaceWritten(element);
+    this.windows.delete(old);
+    this.windows.set(element, pageWindow);
+    return true;
+  }
+
+  listen(node, type, id) {
+    node.addEventListener(type, (event) => this.program.dispatch(id, event));
+  }
+
+  setupWindow(element, tabs) {
+    const pageWindow = this.windowOf(element);
+    pageWindow.tabs = tabs;
+    element.addEventListener('pointerdown', () => this.raise(pageWindow), true);
+    element.addEventListener('focusin', (event) => {
+      this.raise(pageWindow);
+      if (!event.target.closest('.menubar')) pageWindow.lastFocus = event.target;
+    });
+    pageWindow.menuBar = new MenuBar(pageWindow);
+    const bar = element.querySelector('.titlebar');
+    dragByTitleBar(pageWindow, bar);
+    const maximise = element.querySelector('.maximise');
+    if (maximise) {
+      maximise.addEventListener('click', () => toggleMaximised(pageWindow));
+      bar.addEventListener('dblclick', (event) => {
+        if (!event.target.closest('button')) toggleMaximised(pageWindow);
+      });
+    }
+  }
+
+  showWindow(element, first) {
+    const pageWindow = this.windowOf(element);
+    const wasHidden = element.hidden;
+    element.hidden = false;
+    if (first && !pageWindow.written) {
+      fit(pageWindow);
+      place(pageWindow);
+    } else if (wasHidden) {
+      fit(pageWindow);
+    }
+    this.raise(pageWindow);
+    if (!pageWindow.takeHandOver() && (wasHidden || first)) pageWindow.focus();
+    this.resolveReady(true);
+  }
+
+  hideWindow(element) {
+    const pageWindow = this.windowOf(element);
+    const hadFocus = element.contains(document.activeElement);
+    pageWindow.menuBar.close(false);
+    pageWindow.menuBar.returnFocus = null;
+    element.hidden = true;
+    if (hadFocus) this.focusFront();
+  }
+
+  removeWindow(element) {
+    const hadFocus = element.contains(document.activeElement);
+    element.remove();
+    this.windows.delete(element);
+    if (hadFocus) this.focusFront();
+  }
+
+  showBox(box, ok) {
+    const back = document.activeElement;
+    document.querySelector('main').appendChild(box);
+    this.openBoxes++;
+    ok.addEventListener('click', () => box.close());
+    box.addEventListener('close', () => {
+      box.remove();
+      this.openBoxes--;
+      if (back && back !== document.body && isShown(back)) back.focus();
+      else this.focusFront();
+      if (this.openBoxes === 0 && this.pendingEnd) {
+        const end = this.pendingEnd;
+        this.pendingEnd = null;
+        showEndScreen(end);
+      }
+    });
+    box.showModal();
+    ok.focus();
+  }
+
+  // After the error box, if one is still open: the user reads the error first.
+  showEnded(section) {
+    if (this.openBoxes > 0) this.pendingEnd = section;
+    else showEndScreen(section);
+  }
+}
+
+const showEndScreen = (section) => {
+  section.hidden = false;
+  section.querySelector('button')?.focus();
+};

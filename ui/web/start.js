@@ -1,0 +1,72 @@
+// Start-up: runs right after the window the build wrote into the page, so that window shows,
+// placed and in the window font, while the program is still to start; then starts the program
+// once that first paint is on screen.
+
+// The window face, from its bytes: the face is ready before the first layout, where one loaded
+// from CSS would come only after the program's script has run.
+const face = new FontFace('Yarno 13', bytesOfBase64('{{WINDOW_FACE}}'), { weight: '400' });
+document.fonts.add(face);
+// The first window is on screen once its font is in.
+window.yarnoShown = face.loaded.then(() => document.fonts.ready);
+
+const hasWebAssembly = typeof WebAssembly === 'object';
+const writtenElement = document.querySelector('main > .window[data-written]');
+// Every window on the page, by its element: the desktop adds those the program makes.
+const pageWindows = new Map();
+if (hasWebAssembly && writtenElement) {
+  const written = new PageWindow(writtenElement);
+  pageWindows.set(writtenElement, written);
+  writtenElement.hidden = false;
+  fit(written);
+  place(written);
+  writtenElement.style.zIndex = '1';
+}
+listenToViewToggle(() => shownWindowElements().map((element) => pageWindows.get(element)).filter(Boolean));
+
+// A browser without WebAssembly, or one the program cannot start in, gets words, not a blank page
+// nor a window that does nothing.
+const showNotice = (id) => {
+  document.getElementById(id).hidden = false;
+  if (writtenElement) writtenElement.hidden = true;
+};
+if (!hasWebAssembly) showNotice('no-wasm');
+
+// Emscripten's Module object, which its script reads from the page's global scope: the hooks
+// the program is started with, and the desktop it draws on, made once its script has run.
+const program = {
+  onAbort: () => showNotice(hasWebAssembly ? 'failed' : 'no-wasm'),
+  instantiateWasm: (imports, receive) => instantiateModule(imports, receive, () => showNotice('failed')),
+  preInit: () => { program.yarno = new Desktop(program, pageWindows); },
+  // The program's main in a task of its own, after the runtime's start.
+  noInitialRun: true,
+  onRuntimeInitialized: () => nextTask().then(() => startStep('running the program', () => program.callMain([]))),
+};
+
+// The program's script, kept as text in the page, starts once the first window has painted: run
+// by the parser, it would hold that paint back. The page's policy admits it by its hash.
+let started = false;
+const startProgram = () => {
+  const code = document.getElementById('program');
+  if (started || !code) return;
+  started = true;
+  window.Module = program;
+  const script = document.createElement('script');
+  script.textContent = code.textContent;
+  code.remove();
+  // The first of the start's steps: the script's own run, up to asking for the module.
+  const start = performance.now();
+  document.body.appendChild(script);
+  performance.measure('yarno: running the script', { start });
+};
+// Once the browser has put that paint on screen, where it says so; else after the next frame.
+document.addEventListener('DOMContentLoaded', () => {
+  if (typeof PerformanceObserver === 'function' && PerformanceObserver.supportedEntryTypes?.includes('paint')) {
+    new PerformanceObserver((list, observer) => {
+      observer.disconnect();
+      setTimeout(startProgram, 0);
+    }).observe({ type: 'paint', buffered: true });
+  } else {
+    requestAnimationFrame(() => setTimeout(startProgram, 0));
+  }
+  setTimeout(startProgram, 100);  // no frames come to a page out of sight
+});

@@ -1,0 +1,13 @@
+// On a narrow screen the windows flow (page.css); the Classic view button shows them as on the
+// desktop, drawn smaller, and back, for this visit only.
+const listenToViewToggle = (shownWindows) => {
+  const toggle = document.getElementById('view-toggle');
+  toggle?.addEventListener('click', () => {
+    const classic = document.documentElement.classList.toggle('classic-view');
+    toggle.setAttribute('aria-pressed', String(classic));
+    for (const pageWindow of shownWindows()) {
+      fit(pageWindow);
+      if (classic) place(pageWindow);
+    }
+  });
+};
