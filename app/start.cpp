@@ -9,7 +9,7 @@ namespace app {
 
 int run(int argc, char** argv, const ProjectRecord& project)
 {
-    const ui::PlatformInfo info{.title = project.title, .desktopFileName = kDesktopFileName};
+    const ui::PlatformInfo info{.title = project.title, .desktopFileName = kDesktopFileName, .windows = project.windows};
     return ui::runOnPlatform(argc, argv, info, [&project](ui::Backend& backend) {
         auto session = std::make_unique<Session>(project, backend);
         session->start();

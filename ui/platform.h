@@ -3,7 +3,10 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
+
+#include "ui/definitions.h"
 
 namespace ui {
 
@@ -19,6 +22,9 @@ public:
 struct PlatformInfo {
     std::string_view title;            // the application's title
     std::string_view desktopFileName;  // the installed desktop entry, so desktops match the windows
+    // Every window the program may show, so a platform can make ready what they draw with before
+    // the first one shows (a page embeds the faces they use).
+    std::span<const WindowDef* const> windows;
 };
 
 // Makes the platform's application and backend, starts the program with it and runs it. A

@@ -1,8 +1,7 @@
 #!/bin/sh
 # Holds the folders to what they may include: only ui/qt/ sees Qt and only ui/web/ sees
-# emscripten, so everything above the backends builds for any platform; ui/ knows nothing of the
-# program above it; stories/ and about/ know only ui/. The one web header above ui/web/ is the
-# portable markup, which the web build runs to write the first window into the page.
+# emscripten, and nothing outside a backend includes it, so everything above the backends builds
+# for any platform; ui/ knows nothing of the program above it; stories/ and about/ know only ui/.
 #   layers.sh <source root>
 cd "$1" || exit 2
 status=0
@@ -14,12 +13,7 @@ offend() {  # offend <what> <files...>
 sources() { find "$@" -type f \( -name '*.h' -o -name '*.cpp' \) 2>/dev/null; }
 
 offend "Qt headers outside ui/qt/" $(sources ui stories about app | grep -v '^ui/qt/' | xargs grep -l -E '#include <Q|#include "ui/qt/')
-web_outside() {  # files above ui/web/ that include emscripten, or a web header but the markup
-  for f in $(sources ui stories about app | grep -v '^ui/web/'); do
-    grep -E '#include (<emscripten|"ui/web/)' "$f" | grep -qv '"ui/web/markup\.h"' && echo "$f"
-  done
-}
-offend "emscripten headers outside ui/web/" $(web_outside)
+offend "emscripten or web headers outside ui/web/" $(sources ui stories about app | grep -v '^ui/web/' | xargs grep -l -E '#include (<emscripten|"ui/web/)')
 offend "ui/ including the program above it" $(sources ui | xargs grep -l -E '#include "(app|stories|about)/')
 offend "stories/ or about/ including app/" $(sources stories about | xargs grep -l -E '#include "app/')
 [ $status -eq 0 ] && echo "every folder includes only what it may"

@@ -30,7 +30,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    const ui::PlatformInfo info{.title = app::kProject.title, .desktopFileName = {}};
+    const ui::PlatformInfo info{.title = app::kProject.title, .desktopFileName = {}, .windows = {}};
     return ui::runOnPlatform(argc, argv, info, [](ui::Backend& backend) -> std::unique_ptr<ui::Program> {
         return std::make_unique<Probe>(backend);
     });

@@ -8,38 +8,13 @@ import base64
 import gzip
 import hashlib
 import io
+import json
 import pathlib
 import re
 import subprocess
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
-
-
-def cell_height(size10k):
-    # As the backends compute it: points to pixels at 96 dpi, then the em to its cell.
-    return ((size10k * 96 // 72 + 5000) // 10000) * 5 // 4
-
-
-def drawn(caption):
-    # The "&" rule: a lone "&" is not drawn, "&&" draws one.
-    return re.sub(r"&(.?)", lambda m: m.group(1), caption)
-
-
-def own_font_text(header):
-    """The characters each of the header's own fonts draws: {(cell, bold): set of characters}."""
-    text = header.read_text(encoding="utf-8")
-    fonts = {}
-    for name, body in re.findall(r"FontDef\s+(\w+)\{([^}]*)\}", text):
-        size = int(re.search(r"size10k\s*=\s*(\d+)", body).group(1))
-        weight = int(re.search(r"weight\s*=\s*(\d+)", body).group(1))
-        fonts[name] = (cell_height(size), weight >= 700)
-    used = {}
-    for caption, rest in re.findall(r'\{"\w+",\s*Kind::\w+,\s*"((?:[^"\\]|\\.)*)"([^{}]*)\}', text, re.S):
-        for name, face in fonts.items():
-            if re.search(r"&" + name + r"\b", rest):
-                used.setdefault(face, set()).update(drawn(caption))
-    return used
 
 
 def woff2(path, characters=None):
@@ -88,35 +63,36 @@ def inline(text, tag):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("script", "module", "template", "style", "fonts", "bold-text", "icon", "output"):
+    for option in ("script", "module", "template", "style", "fonts", "icon", "output"):
         parser.add_argument("--" + option, required=True, type=pathlib.Path)
     # The page's own script, in files that run in the order given, in one scope of their own.
     parser.add_argument("--page-script", required=True, type=pathlib.Path, nargs="+")
-    # A program that prints the windows' flow condition, then the first window (a line of CSS,
-    # then its HTML), and what runs it.
-    parser.add_argument("--written", type=pathlib.Path)
+    # The program built for the page's build-time platform (ui/web/page_facts.cpp), and what runs it.
+    parser.add_argument("--facts", type=pathlib.Path)
     parser.add_argument("--node", default="node")
     args = parser.parse_args()
     fonts = args.fonts
 
-    # The window face comes in through start.js, from bytes, so the first window's first
-    # layout already has it; the bold faces load from CSS when About needs them.
+    # Without them (the test pages), a window flows on any screen narrower than a phone's.
+    facts = {"flow": "(max-width:479.99px)", "written": {"css": "", "html": ""}, "faces": []}
+    if args.facts:
+        facts = json.loads(subprocess.run([args.node, str(args.facts)], check=True, capture_output=True, text=True).stdout)
+
+    # The window face comes in through start.js, from bytes, so the first window's first layout
+    # already has it; the bold faces load from CSS when a window drawn in them needs them, each
+    # with only the characters it draws.
     window_face = base64.b64encode(woff2(fonts / "ms_sans_serif_13.ttf")).decode("ascii")
     faces = []
-    for (cell, bold), characters in sorted(own_font_text(args.bold_text).items()):
-        if not bold or cell == 13 and not bold:
+    for face in facts["faces"]:
+        if not face["bold"]:
             continue
-        face = fonts / ("ms_sans_serif_bold_%d.ttf" % cell)
-        faces.append('@font-face{font-family:"Yarno %d";font-weight:700;src:url(%s) format("woff2")}'
-                     % (cell, data_uri("font/woff2", woff2(face, characters | {" "}))))
+        path = fonts / ("ms_sans_serif_bold_%d.ttf" % face["cell"])
+        faces.append('@font-face{font-family:"%s";font-weight:700;src:url(%s) format("woff2")}'
+                     % (face["family"], data_uri("font/woff2", woff2(path, set(face["text"]) | {" "}))))
 
     icon = data_uri("image/png", args.icon.read_bytes())
-    # Without a written window (the test pages), a window flows on any screen narrower than a phone's.
-    flow, written_css, written_html = "(max-width:479.99px)", "", ""
-    if args.written:
-        printed = subprocess.run([args.node, str(args.written)], check=True, capture_output=True, text=True).stdout
-        flow, written_css, written_html = printed.split("\n", 2)
-    style = inline("\n".join(faces) + "\n" + args.style.read_text(encoding="utf-8").replace("{{FLOW}}", flow)
+    written_css, written_html = facts["written"]["css"], facts["written"]["html"]
+    style = inline("\n".join(faces) + "\n" + args.style.read_text(encoding="utf-8").replace("{{FLOW}}", facts["flow"])
                    + ".titlebar .icon{background:url(%s) 0 0/16px 16px}\n" % icon + written_css, "style")
     page_script = inline(joined(args.page_script).replace("{{WINDOW_FACE}}", window_face), "script")
     script = inline(args.script.read_text(encoding="utf-8"), "script")

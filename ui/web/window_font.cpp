@@ -8,18 +8,28 @@ namespace ui::web {
 
 // The page embeds each design of the window face as a family of its own, named by its cell
 // ("Yarno 13", "Yarno 20"), drawn at that cell so every glyph lands on whole pixels.
-std::string fontCss(const FontDef& font)
+PageFace pageFace(const FontDef& font)
 {
     const int cell = cellHeight(font.size10k);
-    const std::string family = font.face == kEmbeddedFace ? "Yarno " + std::to_string(cell) : std::string(font.face);
+    const bool embedded = font.face == kEmbeddedFace;
+    return {.family = embedded ? "Yarno " + std::to_string(cell) : std::string(font.face),
+            .cell = cell,
+            .bold = font.weight >= 700,
+            .embedded = embedded};
+}
+
+std::string fontCss(const FontDef& font)
+{
+    const PageFace face = pageFace(font);
     std::string lines;
     if (font.underline)
         lines += "underline ";
     if (font.strikeout)
         lines += "line-through";
     // In face pixels (page.css's --face), which a narrow screen draws larger.
-    const std::string size = "calc(" + std::to_string(cell) + " * var(--face))";
-    return "font-family:\"" + family + "\";font-size:" + size + ";line-height:" + size + ";font-weight:" + (font.weight >= 700 ? "700" : "400") + ";font-style:" + (font.italic ? "italic" : "normal")
+    const std::string size = "calc(" + std::to_string(face.cell) + " * var(--face))";
+    return "font-family:\"" + face.family + "\";font-size:" + size + ";line-height:" + size
+           + ";font-weight:" + (face.bold ? "700" : "400") + ";font-style:" + (font.italic ? "italic" : "normal")
            + ";text-decoration:" + (lines.empty() ? std::string("none") : lines) + ";";
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A control's own font as CSS declarations. The page's stylesheet gives every other control the
-// window font. Private to the web backend; portable, like the markup that uses it.
+// A control's own font on the page: the face it is drawn in, and the CSS declarations that draw
+// it. The page's stylesheet gives every other control the window font. Private to the web
+// backend; portable, like the markup that uses it.
 
 #include <string>
 
@@ -8,6 +9,14 @@
 
 namespace ui::web {
 
+struct PageFace {
+    std::string family;  // as CSS names it
+    int cell = 0;        // the size it is drawn at, in pixels
+    bool bold = false;
+    bool embedded = false;  // one of the window font's faces, which the page carries
+};
+
+PageFace pageFace(const FontDef& font);
 std::string fontCss(const FontDef& font);
 
 }  // namespace ui::web
