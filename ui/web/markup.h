@@ -1,7 +1,8 @@
 #pragma once
 // A window of the page as plain data: the elements, their attributes and their text, made from
 // the window's definition with no browser at hand. The page builds its elements from it in one
-// call, and the build writes the first window into the page from it, so both are the same window.
+// call, and the page's build writes the first window in from it (page_facts.cpp), so both are the
+// same window.
 // Portable C++: no emscripten header, so it runs at build time too.
 
 #include <span>
