@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/caption.h"
 #include "ui/form.h"
 #include "ui/joined_text.h"
 #include "ui/reading_order.h"
@@ -19,16 +20,6 @@ bool isPartOfStory(const StoryDef& story, std::string_view name)
     return name == story.closingLine;
 }
 
-// The answer box that fills a slot; empty for a fixed fragment.
-std::string_view answerBoxOf(const StoryDef& story, std::string_view label)
-{
-    for (const SlotRow& row : story.slotTable) {
-        if (row.slot == label)
-            return row.answerBox;
-    }
-    return {};
-}
-
 std::string spokenStory(const ui::Form& form, const StoryDef& story)
 {
     const ui::WindowDef& window = form.definition();
@@ -37,8 +28,8 @@ std::string spokenStory(const ui::Form& form, const StoryDef& story)
         const ui::ControlDef& control = window.controls[i];
         if (!isPartOfStory(story, control.name))
             continue;
-        const std::string_view answerBox = answerBoxOf(story, control.name);
-        ui::appendPiece(text, answerBox.empty() ? control.caption : std::string_view(form.text(answerBox)));
+        // Each piece as its label draws it, so the story sounds as it reads.
+        ui::appendPiece(text, ui::drawnCaption(form.caption(control.name)).text);
     }
     return text;
 }

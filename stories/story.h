@@ -30,7 +30,7 @@ struct StoryDef {
 
 // Fills every slot from its answer box, in table order, then shows the story labels in order and
 // the closing line last. The answers are copied exactly as typed. Then a screen reader speaks the
-// whole story in reading order, its pieces joined as they read on screen.
+// whole story in reading order, each piece as its label draws it, joined as they read on screen.
 void submit(ui::Form& form, const StoryDef& story);
 
 // Empties the answer boxes, then hides the story labels and the closing line, and withdraws the

@@ -87,8 +87,9 @@ public:
         std::vector<scenario::Piece> pieces;
         for (std::size_t i = 0; i < state.values.size(); ++i) {
             const ui::ControlDef& c = state.definition->controls[i];
+            // A label draws the caption it was given by the caption rule, as every backend does.
             if (state.controlVisible[i])
-                pieces.push_back({c.top, c.left, c.top + c.height, c.kind == ui::Kind::Label, state.values[i]});
+                pieces.push_back({c.top, c.left, c.top + c.height, c.kind == ui::Kind::Label, ui::drawnCaption(state.values[i]).text});
         }
         return scenario::readStory(pieces);
     }

@@ -37,7 +37,14 @@ Label::Label(const QString& caption, QWidget* parent)
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption)
+{
     setText(caption);
+    // Qt would name a label by its text, markers and all.
+    setAccessibleName(caption.contains(QLatin1Char('&')) ? toQString(drawnCaption(toUtf8(caption)).text) : caption);
 }
 
 // Qt's own wrapping also breaks after a "/" or a "-"; a caption breaks at blanks only, as it

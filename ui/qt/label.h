@@ -12,6 +12,9 @@ class Label final : public QLabel {
 public:
     Label(const QString& caption, QWidget* parent);
 
+    // Keeps the caption as given and names the label for a screen reader by what it draws.
+    void setCaption(const QString& caption);
+
 Q_SIGNALS:
     void clicked();
 

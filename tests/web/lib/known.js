@@ -1,17 +1,10 @@
 // Scenarios the page fails today, each with why. They still run, and are reported: Playwright
 // fails the suite when one of them starts passing, so this list is emptied as the page or the
 // rows catch up; Firefox reports them as to do.
-// The desktop draws them the same way; its drivers read a label's marked text, not what it draws.
-const AMPERSAND = "the page draws an answer's & by the caption rule (ui/caption.h), as an access-key mark; the row expects it as typed";
-
 // A page cannot wait for a box to be dismissed (ui/web/web_backend.cpp), so the run ends at once.
 const ENDS_AT_ONCE = 'the page takes every window away as the error box comes up, not once it is dismissed';
 
 const KNOWN = {
-    'an answer with an ampersand shows literally': AMPERSAND,
-    'an answer with a double ampersand shows literally': AMPERSAND,
-    'an answer with an access-key mark shows literally': AMPERSAND,
-    'answers in many scripts come back byte for byte': AMPERSAND,
     'a missing label ends the run': ENDS_AT_ONCE,
     'the Text of a label ends the run': ENDS_AT_ONCE,
     'the Caption of a box ends the run': ENDS_AT_ONCE,
