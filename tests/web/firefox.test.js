@@ -8,7 +8,6 @@ const puppeteer = require('puppeteer-core');
 const { readAll, skippedOn } = require('./lib/table');
 const { PAGE, puppeteerPage, driver } = require('./lib/page');
 const { play } = require('./lib/play');
-const { KNOWN } = require('./lib/known');
 const { randomRun } = require('./lib/random_run');
 const { webChecks } = require('./lib/web_checks');
 
@@ -29,7 +28,7 @@ before(async () => {
 after(async () => browser?.close());
 
 for (const scenario of readAll()) {
-    test(`${scenario.file}: ${scenario.name}`, { skip: skip || skippedOn(scenario, 'firefox') || false, todo: KNOWN[scenario.name], timeout: 30_000 },
+    test(`${scenario.file}: ${scenario.name}`, { skip: skip || skippedOn(scenario, 'firefox') || false, timeout: 30_000 },
         async () => assert.deepEqual(await play(scenario, d), []));
 }
 

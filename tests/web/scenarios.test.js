@@ -6,7 +6,6 @@ const fs = require('node:fs');
 const { readAll, skippedOn } = require('./lib/table');
 const { PAGE, playwrightPage, driver } = require('./lib/page');
 const { play } = require('./lib/play');
-const { KNOWN } = require('./lib/known');
 
 // One page per worker: each scenario loads Yarno into it afresh (the driver's start), which the
 // page keeps nothing across, so scenarios stay independent without a new browser context each.
@@ -25,7 +24,6 @@ for (const scenario of readAll()) {
     test(`${scenario.file}: ${scenario.name}`, async ({ yarno }, info) => {
         const why = skippedOn(scenario, info.project.name);
         test.skip(!!why, why);
-        test.fail(!!KNOWN[scenario.name], KNOWN[scenario.name]);
         base.expect(await play(scenario, yarno)).toEqual([]);
     });
 }

@@ -9,6 +9,9 @@ class Desktop {
     this.windows = windows;
     this.topZ = 1;
     this.openBoxes = 0;
+    // What the program asked of the windows while a box was up, done once it is dismissed: a
+    // box stops the desktop's program until then, so its windows stay as they were meanwhile.
+    this.afterBoxes = [];
     this.pendingEnd = null;
     // Resolved once the program shows its first window: the tests and the benchmark wait for it.
     window.yarnoReady = new Promise((resolve) => { this.resolveReady = resolve; });
@@ -95,7 +98,25 @@ class Desktop {
     }
   }
 
+  // Runs change now, or once every box is dismissed if one is up.
+  whenNoBox(change) {
+    if (this.openBoxes > 0) this.afterBoxes.push(change);
+    else change();
+  }
+
   showWindow(element, first) {
+    this.whenNoBox(() => this.showNow(element, first));
+  }
+
+  hideWindow(element) {
+    this.whenNoBox(() => this.hideNow(element));
+  }
+
+  removeWindow(element) {
+    this.whenNoBox(() => this.removeNow(element));
+  }
+
+  showNow(element, first) {
     const pageWindow = this.windowOf(element);
     const wasHidden = element.hidden;
     element.hidden = false;
@@ -110,7 +131,7 @@ class Desktop {
     this.resolveReady(true);
   }
 
-  hideWindow(element) {
+  hideNow(element) {
     const pageWindow = this.windowOf(element);
     const hadFocus = element.contains(document.activeElement);
     pageWindow.menuBar.close(false);
@@ -119,7 +140,7 @@ class Desktop {
     if (hadFocus) this.focusFront();
   }
 
-  removeWindow(element) {
+  removeNow(element) {
     const hadFocus = element.contains(document.activeElement);
     element.remove();
     this.windows.delete(element);
@@ -134,6 +155,7 @@ class Desktop {
     box.addEventListener('close', () => {
       box.remove();
       this.openBoxes--;
+      if (this.openBoxes === 0) this.afterBoxes.splice(0).forEach((change) => change());
       if (back && back !== document.body && isShown(back)) back.focus();
       else this.focusFront();
       if (this.openBoxes === 0 && this.pendingEnd) {

@@ -44,7 +44,8 @@ std::unique_ptr<WindowPeer> WebBackend::createWindow(const WindowDef& definition
 }
 
 // A page cannot wait for the user: the box returns at once, and showModal keeps every window
-// from input until it is dismissed.
+// from input until it is dismissed. The page puts off what the program then does to its windows
+// (the end of the run, after a run-time error) until then, as a desktop's box would.
 void WebBackend::messageBox(BoxKind kind, std::string_view title, std::string_view prompt, WindowPeer*)
 {
     const std::string id = "box" + std::to_string(++boxes_);
