@@ -1,6 +1,7 @@
 // A seeded stream of random user actions against the real program, each followed by a comparison
-// with the reference model. YARNO_SEED and YARNO_ACTIONS choose the stream and its length; a
-// failure prints the actions so far and the command that replays them.
+// with what tests/scenarios/model.txt says a person should see (expected.h). YARNO_SEED and
+// YARNO_ACTIONS choose the stream and its length; a failure prints the actions so far and the
+// command that replays them.
 
 #include <QApplication>
 #include <QClipboard>
