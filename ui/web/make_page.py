@@ -69,6 +69,8 @@ def main():
     parser.add_argument("--page-script", required=True, type=pathlib.Path, nargs="+")
     # The program built for the page's build-time platform (ui/web/page_facts.cpp), and what runs it.
     parser.add_argument("--facts", type=pathlib.Path)
+    # The program that prints the sizes the style draws with (ui/web/print_page_style.cpp).
+    parser.add_argument("--sizes", required=True, type=pathlib.Path)
     parser.add_argument("--node", default="node")
     args = parser.parse_args()
     fonts = args.fonts
@@ -77,6 +79,7 @@ def main():
     facts = {"flow": "(max-width:479.99px)", "written": {"css": "", "html": ""}, "faces": []}
     if args.facts:
         facts = json.loads(subprocess.run([args.node, str(args.facts)], check=True, capture_output=True, text=True).stdout)
+    sizes = subprocess.run([args.node, str(args.sizes)], check=True, capture_output=True, text=True).stdout
 
     # The window face comes in through start.js, from bytes, so the first window's first layout
     # already has it; the bold faces load from CSS when a window drawn in them needs them, each
@@ -92,7 +95,7 @@ def main():
 
     icon = data_uri("image/png", args.icon.read_bytes())
     written_css, written_html = facts["written"]["css"], facts["written"]["html"]
-    style = inline("\n".join(faces) + "\n" + args.style.read_text(encoding="utf-8").replace("{{FLOW}}", facts["flow"])
+    style = inline("\n".join(faces) + "\n" + sizes + args.style.read_text(encoding="utf-8").replace("{{FLOW}}", facts["flow"])
                    + ".titlebar .icon{background:url(%s) 0 0/16px 16px}\n" % icon + written_css, "style")
     page_script = inline(joined(args.page_script).replace("{{WINDOW_FACE}}", window_face), "script")
     script = inline(args.script.read_text(encoding="utf-8"), "script")

@@ -1,6 +1,8 @@
 #include "ui/web/markup.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include "ui/caption.h"
 #include "ui/checks.h"
@@ -457,12 +459,50 @@ std::string toHtml(const Node& window, std::string& css)
 
 namespace ui::web {
 
+namespace {
+
+// The frame page.css draws around a client area, in CSS pixels: an edge, the padding inside it,
+// and the bars above the client area (title, and menu where there is one).
+constexpr int kFrameEdge = 1;
+constexpr int kFramePadding = 2;
+constexpr int kBarHeight = 18;
+
+// The window face in the flow is never under 16 CSS px, and each of its pixels is a whole number
+// of the screen's pixels, so it stays crisp. Each resolution listed gets the least such number;
+// between two of them the face is at least as large as it needs to be.
+constexpr int kFlowTextAtLeast = 16;
+constexpr int kWindowFaceCell = 13;
+constexpr double kResolutions[] = {1.25, 1.5, 1.75, 2, 2.25, 2.5, 2.625, 2.75, 3, 3.5, 4, 5};
+
+std::string number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+int flowFacePixels(double resolution)
+{
+    return static_cast<int>(std::ceil(kFlowTextAtLeast * resolution / kWindowFaceCell));
+}
+
+}  // namespace
+
+std::string pageStyle()
+{
+    std::string out = ":root { --frame-edge: " + std::to_string(kFrameEdge) + "px; --frame-padding: "
+                      + std::to_string(kFramePadding) + "px; --bar-height: " + std::to_string(kBarHeight)
+                      + "px; --flow-face: " + std::to_string(flowFacePixels(1)) + "px; }\n";
+    for (const double resolution : kResolutions) {
+        out += "@media (min-resolution: " + number(resolution) + "dppx) { :root { --flow-face: calc("
+               + std::to_string(flowFacePixels(resolution)) + "px / " + number(resolution) + "); } }\n";
+    }
+    return out;
+}
+
 std::string flowCondition(std::span<const WindowDef* const> windows)
 {
-    // The frame around the client area as page.css draws it: border and padding on each side,
-    // the title bar, and the menu bar where there is one.
-    constexpr int kFrame = 2 * (1 + 2);
-    constexpr int kBarHeight = 18;
+    constexpr int kFrame = 2 * (kFrameEdge + kFramePadding);
     int width = 0;
     int height = 0;
     for (const WindowDef* window : windows) {

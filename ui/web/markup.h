@@ -49,6 +49,9 @@ std::string lineId(const WindowDef& definition, std::size_t flowItem);
 
 // The media query that holds when one of the windows would not fit the viewport at full size.
 std::string flowCondition(std::span<const WindowDef* const> windows);
+// The sizes page.css draws with that the flow's query depends on, as custom properties (the
+// window's frame, and the window face's pixel in the flow at each screen resolution).
+std::string pageStyle();
 
 // As the page's builder reads it: a text node is a string, an element [tag, {attributes}, children...].
 std::string toJson(const Node& node);
