@@ -136,3 +136,23 @@ test('"Classic view" shows the window as on the desktop, drawn smaller, and back
     expect(await state()).toEqual(['false', 'static', 1]);
     await d.page.context().close();
 });
+
+test('"Classic view" by keyboard: Alt+C reaches and presses it, Enter and Space press it, Tab goes on into the window', async ({ browser }) => {
+    const d = await phone(browser, 390, 844, 3);
+    // What a keyboard and a screen reader meet: the focus on the button, shown, and its name and state.
+    const toggle = async () => {
+        const [focused, shown] = await d.eval(() => {
+            const t = document.querySelector('#view-toggle');
+            return [document.activeElement === t, t.matches(':focus-visible')];
+        });
+        const pressed = await d.page.getByRole('button', { name: 'Classic view', pressed: true, exact: true }).count();
+        return { focused, shown, pressed: pressed === 1 };
+    };
+    for (const [key, pressed] of [['Alt+KeyC', true], ['Enter', false], ['Space', true], ['Alt+KeyC', false]]) {
+        await d.press(key);
+        expect(await toggle(), `after ${key}`).toEqual({ focused: true, shown: true, pressed });
+    }
+    await d.press('Tab');
+    expect(await y.focused(d)).toBe('Form1:Text1');
+    await d.page.context().close();
+});

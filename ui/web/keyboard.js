@@ -42,6 +42,14 @@ const windowKey = (pageWindow, event) => {
       menuBar.open(title, 'first');
       return true;
     }
+    // Tab keeps to the window, as on the desktop, so the page's own Classic view button, shown
+    // where the windows flow, is reached by its access key; Tab goes on from it into the window.
+    const toggle = byAccessKey(document.querySelectorAll('#view-toggle'), key);
+    if (toggle?.getClientRects().length) {
+      toggle.focus();
+      toggle.click();
+      return true;
+    }
     return false;
   }
   let shortcut = '';
