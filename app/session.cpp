@@ -14,7 +14,22 @@ Session::Session(const ProjectRecord& project, ui::Backend& backend)
 
 void Session::start()
 {
-    registry_.show(project_.startupWindow);
+    while (startStep()) {
+    }
+}
+
+bool Session::startStep()
+{
+    switch (startStepsTaken_++) {
+    case 0:
+        registry_.reference(project_.startupWindow);
+        return true;
+    case 1:
+        registry_.show(project_.startupWindow);
+        return false;
+    default:
+        return false;
+    }
 }
 
 }  // namespace app

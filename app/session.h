@@ -14,8 +14,9 @@ class Session final : public ui::Program {
 public:
     Session(const ProjectRecord& project, ui::Backend& backend);
 
-    // Shows the start-up window.
+    // Shows the start-up window: builds it, then shows it, as two steps of the start.
     void start();
+    bool startStep() override;
     int exec() override { return runtime_.exec(); }
 
     ui::Runtime& runtime() { return runtime_; }
@@ -25,6 +26,7 @@ private:
     const ProjectRecord& project_;
     ui::Runtime runtime_;
     WindowRegistry registry_;
+    int startStepsTaken_ = 0;
 };
 
 }  // namespace app

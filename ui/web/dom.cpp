@@ -76,9 +76,15 @@ void setHidden(val& node, bool hidden)
 
 int listen(val& node, std::string_view type, Listener handler)
 {
+    const int id = registerListener(std::move(handler));
+    glue().call<void>("listen", node, str(type), id);
+    return id;
+}
+
+int registerListener(Listener handler)
+{
     const int id = nextListener++;
     listeners().emplace(id, std::move(handler));
-    glue().call<void>("listen", node, str(type), id);
     return id;
 }
 

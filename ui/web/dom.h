@@ -23,6 +23,8 @@ void setHidden(val& node, bool hidden);
 // handler may drop listeners, its own included, while it runs.
 using Listener = std::function<void(val event)>;
 int listen(val& node, std::string_view type, Listener handler);
+// The same for a listener the page calls by its id, with what it has to tell.
+int registerListener(Listener handler);
 void drop(int listener);
 
 // The page as the program's desktop (desktop.js), which keeps the behaviour JavaScript does

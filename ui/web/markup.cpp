@@ -430,6 +430,29 @@ Node windowMarkup(const WindowDef& definition)
     return window;
 }
 
+std::string windowBinding(const WindowDef& definition)
+{
+    std::string names;
+    std::string edits;
+    for (std::size_t i = 0; i < definition.controls.size(); ++i) {
+        names += names.empty() ? "" : ",";
+        appendJsonString(names, definition.controls[i].name);
+        if (definition.controls[i].kind == Kind::TextBox)
+            edits += (edits.empty() ? "" : ",") + std::to_string(i);
+    }
+    std::string items;
+    for (const MenuDef& menu : definition.menus) {
+        for (const MenuItemDef& item : menu.items) {
+            items += items.empty() ? "" : ",";
+            appendJsonString(items, item.name);
+        }
+    }
+    std::string tabs;
+    for (const std::size_t i : tabOrder(definition.controls))
+        tabs += (tabs.empty() ? "" : ",") + std::to_string(i);
+    return R"({"controls":[)" + names + R"(],"edits":[)" + edits + R"(],"items":[)" + items + R"(],"tabs":[)" + tabs + "]}";
+}
+
 std::string toJson(const Node& node)
 {
     std::string out;

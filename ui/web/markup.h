@@ -53,6 +53,12 @@ std::string flowCondition(std::span<const WindowDef* const> windows);
 // window's frame, and the window face's pixel in the flow at each screen resolution).
 std::string pageStyle();
 
+// What the page needs to hear the window's events, handed over in one call: the controls' names
+// by index, the indices of the text boxes (heard as edits, the rest as clicks), the menu items'
+// names (numbered on from the controls) and the tab order, as JSON:
+// {"controls":[...],"edits":[...],"items":[...],"tabs":[...]}.
+std::string windowBinding(const WindowDef& definition);
+
 // As the page's builder reads it: a text node is a string, an element [tag, {attributes}, children...].
 std::string toJson(const Node& node);
 std::string toJson(const std::vector<Node>& nodes);

@@ -1,5 +1,8 @@
 // The page: the web backend and the program it runs. A page cannot block, so runOnPlatform
-// starts the run and returns while the page goes on delivering events; what it made lives on.
+// makes the program and returns; the page then takes the start's steps (startStep) and goes on
+// delivering events; what it made lives on.
+
+#include <emscripten/bind.h>
 
 #include <functional>
 #include <memory>
@@ -24,14 +27,29 @@ Page& page()
     return *thePage;
 }
 
+// A new run starts from a click on the end screen, all at once.
 void playAgain()
 {
     Page& p = page();
     p.program.reset();
     p.program = p.start(*p.backend);
+    while (p.program->startStep()) {
+    }
+}
+
+// The page takes the first run's start steps, each in a task of its own, after main.
+bool takeStartStep()
+{
+    Page& p = page();
+    return p.program != nullptr && p.program->startStep();
 }
 
 }  // namespace
+
+EMSCRIPTEN_BINDINGS(yarno_start)
+{
+    emscripten::function("takeStartStep", &takeStartStep);
+}
 
 int runOnPlatform(int&, char**, const PlatformInfo&, const std::function<std::unique_ptr<Program>(Backend&)>& start)
 {

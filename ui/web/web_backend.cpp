@@ -9,10 +9,20 @@ namespace ui::web {
 
 WebBackend::WebBackend(std::function<void()> playAgain)
     : desktop_(document().call<val>("querySelector", std::string("main")))
-    , ended_(element("section", "ended"))
-    , endedReason_(element("p"))
     , playAgain_(std::move(playAgain))
 {
+}
+
+WebBackend::~WebBackend()
+{
+    drop(playAgainListener_);
+}
+
+// Made when a run first ends, not while the page is starting.
+void WebBackend::makeEndScreen()
+{
+    ended_ = element("section", "ended");
+    endedReason_ = element("p");
     ended_.set("id", std::string("ended"));
     setAttribute(ended_, "aria-labelledby", "ended-title");
     setHidden(ended_, true);
@@ -31,11 +41,6 @@ WebBackend::WebBackend(std::function<void()> playAgain)
     });
     append(ended_, again);
     append(desktop_, ended_);
-}
-
-WebBackend::~WebBackend()
-{
-    drop(playAgainListener_);
 }
 
 std::unique_ptr<WindowPeer> WebBackend::createWindow(const WindowDef& definition, WindowEvents& events)
@@ -75,6 +80,8 @@ int WebBackend::exec()
 
 void WebBackend::runEnded(int status)
 {
+    if (playAgainListener_ == 0)
+        makeEndScreen();
     setText(endedReason_, "It ended after an error.");
     setHidden(endedReason_, status == 0);
     // After the error box, if one is still open: the user reads the error first.

@@ -24,11 +24,13 @@ public:
     void runEnded(int status) override;
 
 private:
+    void makeEndScreen();
+
     val desktop_;
-    val ended_;
-    val endedReason_;
+    val ended_ = val::undefined();
+    val endedReason_ = val::undefined();
     std::function<void()> playAgain_;
-    int playAgainListener_;
+    int playAgainListener_ = 0;  // 0 until the end screen is made
     int boxes_ = 0;
 };
 

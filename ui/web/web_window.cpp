@@ -4,7 +4,6 @@
 #include <string>
 
 #include "ui/caption.h"
-#include "ui/tab_order.h"
 #include "ui/web/markup.h"
 
 namespace ui::web {
@@ -12,89 +11,81 @@ namespace ui::web {
 WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& desktop)
     : definition_(definition)
     , events_(events)
-    , root_(glue().call<val>("build", toJson(windowMarkup(definition))))
-    , live_(root_.call<val>("querySelector", std::string(".live")))
+    , listener_(registerListener([this](const val& event) { heard(event); }))
 {
-    controls_.reserve(definition.controls.size());
-    for (const ControlDef& control : definition.controls) {
-        controls_.push_back(root_.call<val>("querySelector", ".client > [data-name=\"" + std::string(control.name) + "\"]"));
-        listenTo(controls_.size() - 1);
-    }
-    val close = root_.call<val>("querySelector", std::string(".close"));
-    listeners_.push_back(listen(close, "click", [this](val) { events_.closeRequested(); }));
-    std::size_t index = definition.controls.size();  // menu items are numbered on from the controls
-    for (const MenuDef& menu : definition.menus) {
-        for (const MenuItemDef& item : menu.items) {
-            val node = root_.call<val>("querySelector", ".menu-item[data-name=\"" + std::string(item.name) + "\"]");
-            listeners_.push_back(listen(node, "click", [this, index](val) { events_.clicked(index); }));
-            ++index;
-        }
-    }
     // The page may hold this window already, written in at build time so it shows before the
-    // program has started; what the user did with it meanwhile carries over.
-    const bool written = glue().call<bool>("takeOver", root_, desktop);
-    writtenIn_ = written;
-    for (std::size_t i = 0; written && i < definition.controls.size(); ++i) {
-        if (definition.controls[i].kind != Kind::TextBox)
-            continue;
-        const std::string typed = controls_[i]["value"].as<std::string>();
-        if (typed != definition.controls[i].caption)
-            events_.edited(i, typed);
+    // program has started: the program takes it over as it is, with what the user typed there
+    // and where the focus is, and the page lays nothing out again.
+    root_ = glue().call<val>("writtenWindow", std::string(definition.name));
+    writtenIn_ = !root_.isNull();
+    if (!writtenIn_)
+        root_ = glue().call<val>("addWindow", toJson(windowMarkup(definition)), desktop);
+    // One call hands the page every control, menu item and the tab order to listen to.
+    const val bound = glue().call<val>("bindWindow", root_, listener_, windowBinding(definition));
+    controls_ = bound["controls"];
+    live_ = bound["live"];
+    const val typed = bound["typed"];
+    const auto count = typed["length"].as<std::size_t>();
+    for (std::size_t i = 0; i < count; ++i) {
+        const val edit = typed[i];
+        events_.edited(edit[0].as<std::size_t>(), edit[1].as<std::string>());
     }
-    glue().call<void>("setupWindow", root_, tabOrder());
 
     for (const ControlDef& control : definition.controls) {
         captions_.push_back(control.kind == Kind::Label ? drawnCaption(control.caption).text : std::string());
         visible_.push_back(control.visible);
     }
-    const std::vector<FlowItem> items = flowLayout(definition);
-    for (std::size_t k = 0; k < items.size(); ++k) {
-        if (items[k].kind == FlowKind::Line)
-            lines_.push_back({items[k], root_.call<val>("querySelector", "#" + lineId(definition, k))});
-    }
 }
 
 WebWindow::~WebWindow()
 {
-    for (const int listener : listeners_)
-        drop(listener);
+    drop(listener_);
     glue().call<void>("removeWindow", root_);
 }
 
-void WebWindow::listenTo(std::size_t index)
+void WebWindow::heard(const val& event)
 {
-    val& node = controls_[index];
-    if (definition_.controls[index].kind == Kind::TextBox) {
-        listeners_.push_back(listen(node, "input", [this, index](val event) {
-            events_.edited(index, event["target"]["value"].as<std::string>());
-        }));
+    const int index = event["index"].as<int>();
+    if (index < 0) {
+        events_.closeRequested();
         return;
     }
-    listeners_.push_back(listen(node, "click", [this, index](val) { events_.clicked(index); }));
+    const val text = event["text"];
+    if (text.isString())
+        events_.edited(std::size_t(index), text.as<std::string>());
+    else
+        events_.clicked(std::size_t(index));
+}
+
+val WebWindow::controlNode(std::size_t index) const
+{
+    return controls_[index];
 }
 
 void WebWindow::setText(std::size_t textBox, std::string_view text)
 {
     // Setting the value fires no input event, so the core hears nothing back.
-    controls_[textBox].set("value", std::string(text));
+    controlNode(textBox).set("value", std::string(text));
 }
 
 void WebWindow::setCaption(std::size_t control, std::string_view caption)
 {
     if (definition_.controls[control].kind == Kind::Label) {
-        glue().call<void>("fill", controls_[control], toJson(labelCaptionMarkup(caption)));
+        glue().call<void>("fill", controlNode(control), toJson(labelCaptionMarkup(caption)));
         captions_[control] = drawnCaption(caption).text;
         redrawLineOf(control);
         return;
     }
     const CaptionMarkup drawn = captionMarkup(caption);
-    glue().call<void>("fill", controls_[control]["firstChild"], toJson(drawn.nodes));
-    setAttribute(controls_[control], "data-access-key", drawn.accessKey);
+    val node = controlNode(control);
+    glue().call<void>("fill", node["firstChild"], toJson(drawn.nodes));
+    setAttribute(node, "data-access-key", drawn.accessKey);
 }
 
 void WebWindow::setControlVisible(std::size_t control, bool visible)
 {
-    setHidden(controls_[control], !visible);
+    val node = controlNode(control);
+    setHidden(node, !visible);
     visible_[control] = visible;
     if (definition_.controls[control].kind == Kind::Label)
         redrawLineOf(control);
@@ -102,6 +93,14 @@ void WebWindow::setControlVisible(std::size_t control, bool visible)
 
 void WebWindow::redrawLineOf(std::size_t label)
 {
+    if (!linesFound_) {
+        const std::vector<FlowItem> items = flowLayout(definition_);
+        for (std::size_t k = 0; k < items.size(); ++k) {
+            if (items[k].kind == FlowKind::Line)
+                lines_.push_back({items[k], root_.call<val>("querySelector", "#" + lineId(definition_, k))});
+        }
+        linesFound_ = true;
+    }
     for (Line& line : lines_) {
         if (std::find(line.item.controls.begin(), line.item.controls.end(), label) == line.item.controls.end())
             continue;
@@ -144,14 +143,6 @@ void WebWindow::hide()
 void WebWindow::announce(std::string_view text)
 {
     web::setText(live_, text);
-}
-
-val WebWindow::tabOrder() const
-{
-    val focusable = val::array();
-    for (const std::size_t i : ui::tabOrder(definition_.controls))
-        focusable.call<void>("push", controls_[i]);
-    return focusable;
 }
 
 }  // namespace ui::web

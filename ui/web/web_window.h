@@ -28,26 +28,29 @@ public:
     void announce(std::string_view text) override;
 
 private:
-    void listenTo(std::size_t control);
-    val tabOrder() const;
+    // What the page reports: {index, text} for a click or, with text, an edit; index -1 for the close box.
+    void heard(const val& event);
+    val controlNode(std::size_t index) const;
     void redrawLineOf(std::size_t label);
 
-    // The flow's lines of text (ui/flow.h), each with its element, and what each label shows.
+    // The flow's lines of text (ui/flow.h), each with its element, looked up when a label first
+    // changes, and what each label shows.
     struct Line {
         FlowItem item;
         val node;
     };
     std::vector<Line> lines_;
+    bool linesFound_ = false;
     std::vector<std::string> captions_;  // as drawn
     std::vector<bool> visible_;
     bool writtenIn_ = false;
 
     const WindowDef& definition_;
     WindowEvents& events_;
-    val root_;
-    val live_;
-    std::vector<val> controls_;
-    std::vector<int> listeners_;
+    int listener_;
+    val root_ = val::undefined();
+    val live_ = val::undefined();
+    val controls_ = val::undefined();  // the page's array of the controls' elements, by index
 };
 
 }  // namespace ui::web
