@@ -42,7 +42,7 @@ test('no network: only the page itself and data: URIs, and a CSP that forbids co
     expect(dirs['connect-src'] ?? dirs['default-src'], `CSP: ${csp}`).toEqual(["'none'"]);
 });
 
-test('what is typed in the written window before the program runs carries over to it', async ({ page }) => {
+test('what is typed before the program runs, and tapped while it starts, carries over to it', async ({ page }) => {
     // The program's script is held back until the answers are in, as on a slow phone.
     await page.addInitScript(() => {
         const append = Node.prototype.appendChild;
@@ -58,10 +58,24 @@ test('what is typed in the written window before the program runs carries over t
     await page.keyboard.type('Sam');
     await page.click('#Form1 [data-name="Text2"]');
     await page.keyboard.type('ten');
+    // Submit is tapped between the start's steps: once the window is built, before it is shown.
+    await page.evaluate(() => {
+        const program = window.Module;
+        const preInit = program.preInit;
+        program.preInit = () => {
+            preInit();
+            const bind = program.yarno.bindWindow.bind(program.yarno);
+            program.yarno.bindWindow = (...args) => {
+                queueMicrotask(() => document.querySelector('#Form1 [data-name="Command1"]').click());
+                return bind(...args);
+            };
+        };
+    });
     await page.evaluate(() => { window.letProgramRun(); return window.yarnoReady; });
     const p = playwrightPage(page);
     await watch(p);
     const d = driver(p);
+    expect((await d.story('Sport')).rows[0]).toEqual(['One day', 'Sam', 'was playing', 'ten', 'with', '']);
     expect(await d.focused('Sport')).toBe('2');
     await page.keyboard.type('nis');
     for (let n = 3; n <= 6; n++) await d.type('Sport', n, SPORT[n - 1]);

@@ -13,6 +13,9 @@ class Desktop {
     // box stops the desktop's program until then, so its windows stay as they were meanwhile.
     this.afterBoxes = [];
     this.pendingEnd = null;
+    // Until the program has started, what the player does is kept, and told to it in order once
+    // it has (started).
+    this.held = [];
     // Resolved once the program shows its first window: the tests and the benchmark wait for it.
     window.yarnoReady = new Promise((resolve) => { this.resolveReady = resolve; });
     listenToKeys(this);
@@ -50,37 +53,74 @@ class Desktop {
     this.frontWindow()?.focus();
   }
 
-  build(json) {
-    return elementOf(JSON.parse(json));
-  }
-
   fill(node, json) {
     node.replaceChildren(...JSON.parse(json).map(elementOf));
   }
 
-  // Puts element in the page, in place of the window of the same name that the build wrote in,
-  // if there is one. Says whether there was.
-  takeOver(element, parent) {
-    const old = document.getElementById(element.id);
-    if (!old?.hasAttribute('data-written')) {
-      parent.appendChild(element);
-      this.windows.set(element, new PageWindow(element));
-      return false;
-    }
-    const pageWindow = this.windowOf(old) ?? new PageWindow(old);
-    pageWindow.replaceWritten(element);
-    this.windows.delete(old);
+  // The window of this name that the build wrote into the page, for the program to take over as
+  // it is; null when there is none (any more).
+  writtenWindow(name) {
+    const element = document.getElementById(name);
+    if (!element?.hasAttribute('data-written')) return null;
+    element.removeAttribute('data-written');
+    const pageWindow = this.windowOf(element) ?? new PageWindow(element);
+    pageWindow.written = true;
     this.windows.set(element, pageWindow);
-    return true;
+    return element;
+  }
+
+  // A window's elements out of its markup (ui/web/markup.h), made in one call and put in parent.
+  addWindow(json, parent) {
+    const element = elementOf(JSON.parse(json));
+    parent.appendChild(element);
+    this.windows.set(element, new PageWindow(element));
+    return element;
+  }
+
+  tell(id, what) {
+    if (this.held) this.held.push([id, what]);
+    else this.program.dispatch(id, what);
+  }
+
+  // The program has taken the last step of its start: what was held is told to it now.
+  started() {
+    const held = this.held;
+    this.held = null;
+    for (const [id, what] of held ?? []) this.program.dispatch(id, what);
   }
 
   listen(node, type, id) {
     node.addEventListener(type, (event) => this.program.dispatch(id, event));
   }
 
-  setupWindow(element, tabs) {
-    const pageWindow = this.windowOf(element);
+  // Everything the program hears from a window, handed over in one call (windowBinding in
+  // ui/web/markup.h): each control's click or edit by its index, each menu item's click, numbered
+  // on from the controls, and the close box, as index -1, all told to the listener id. Returns
+  // the controls by index, the live region, and what was typed in a written window before the
+  // program ran, as [index, text] pairs.
+  bindWindow(element, id, json) {
+    const { controls: names, edits, items, tabs } = JSON.parse(json);
+    const tell = (index, text) => this.tell(id, { index, text });
+    const controls = names.map((name) => element.querySelector(`.client > [data-name="${name}"]`));
+    controls.forEach((node, index) => {
+      if (edits.includes(index)) node.addEventListener('input', () => tell(index, node.value));
+      else node.addEventListener('click', () => tell(index));
+    });
+    items.forEach((name, k) => {
+      element.querySelector(`.menu-item[data-name="${name}"]`).addEventListener('click', () => tell(names.length + k));
+    });
+    element.querySelector('.close').addEventListener('click', () => tell(-1));
+    this.setUpWindow(this.windowOf(element), tabs.map((index) => controls[index]));
+    const typed = edits.filter((index) => controls[index].value !== controls[index].defaultValue)
+      .map((index) => [index, controls[index].value]);
+    return { controls, live: element.querySelector('.live'), typed };
+  }
+
+  setUpWindow(pageWindow, tabs) {
+    const { element } = pageWindow;
     pageWindow.tabs = tabs;
+    const active = document.activeElement;
+    if (element.contains(active) && !active.closest('.menubar')) pageWindow.lastFocus = active;
     element.addEventListener('pointerdown', () => this.raise(pageWindow), true);
     element.addEventListener('focusin', (event) => {
       this.raise(pageWindow);
@@ -127,7 +167,8 @@ class Desktop {
       fit(pageWindow);
     }
     this.raise(pageWindow);
-    if (!pageWindow.takeHandOver() && (wasHidden || first)) pageWindow.focus();
+    // The written window keeps the focus where the player put it before the program ran.
+    if (wasHidden || (first && !element.contains(document.activeElement))) pageWindow.focus();
     this.resolveReady(true);
   }
 

@@ -7,7 +7,6 @@ class PageWindow {
     this.tabs = [];         // its controls in tab order
     this.lastFocus = null;  // where the focus goes back to when the window does
     this.restore = null;    // the place and size it had before it was maximised
-    this.handOver = null;   // the focus and selection that the written window had
     this.written = false;   // written into the page at build time, so placed already
     this.menuBar = null;
   }
@@ -20,31 +19,6 @@ class PageWindow {
 
   shownTabs() {
     return this.tabs.filter(isShown);
-  }
-
-  // Takes the place of the window the build wrote into the page, with what the user typed there
-  // and where the focus was.
-  replaceWritten(element) {
-    const old = this.element;
-    const twinOf = (node) => element.querySelector(`.client > [data-name="${node.dataset.name}"]`);
-    for (const input of old.querySelectorAll('.client > input')) twinOf(input).value = input.value;
-    const active = document.activeElement;
-    const twin = active && old.contains(active) && active.hasAttribute('data-name') && twinOf(active);
-    if (twin) this.handOver = { node: twin, start: active.selectionStart, end: active.selectionEnd };
-    element.style.cssText += old.style.cssText;
-    this.written = true;
-    old.replaceWith(element);
-    this.element = element;
-  }
-
-  // Gives the focus to the control that had it in the written window, selection and all.
-  takeHandOver() {
-    const handOver = this.handOver;
-    this.handOver = null;
-    if (!handOver) return false;
-    handOver.node.focus();
-    if (handOver.start != null) handOver.node.setSelectionRange(handOver.start, handOver.end);
-    return true;
   }
 }
 
