@@ -151,14 +151,11 @@ void CoreDriver::press(const std::string& window, const std::string& keys)
         return;
     }
     if (keys.starts_with("Alt+")) {
-        for (std::size_t i = 0; i < def.controls.size(); ++i) {
-            const ui::ControlDef& control = def.controls[i];
+        for (const ui::ControlDef& control : def.controls) {
             const ui::DrawnCaption drawn = ui::drawnCaption(control.caption);
             if (control.kind == ui::Kind::Button && drawn.accessKey != drawn.kNone
-                && std::toupper(static_cast<unsigned char>(drawn.text[drawn.accessKey])) == keys[4]) {
-                state.focus = i;  // as a toolkit does, the key moves the focus to the button it presses
+                && std::toupper(static_cast<unsigned char>(drawn.text[drawn.accessKey])) == keys[4])
                 return use(def.name, control.name);
-            }
         }
         return;
     }

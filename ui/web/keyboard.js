@@ -34,8 +34,6 @@ const windowKey = (pageWindow, event) => {
     // A button's access key wins over a menu title's, as on the desktop.
     const button = byAccessKey(element.querySelectorAll('.client > button'), key);
     if (button) {
-      // The desktop moves the focus to the button its access key presses.
-      button.focus();
       button.click();
       return true;
     }
