@@ -15,6 +15,7 @@ const writtenElement = document.querySelector('main > .window[data-written]');
 const pageWindows = new Map();
 if (hasWebAssembly && writtenElement) {
   const written = new PageWindow(writtenElement);
+  written.keepTaps();
   pageWindows.set(writtenElement, written);
   writtenElement.hidden = false;
   fit(written);
@@ -61,10 +62,8 @@ const startProgram = () => {
   const script = document.createElement('script');
   script.textContent = code.textContent;
   code.remove();
-  // The first of the start's steps: the script's own run, up to asking for the module.
-  const start = performance.now();
-  document.body.appendChild(script);
-  performance.measure('yarno: running the script', { start });
+  // The script's own run, up to asking for the module, in a task of its own: it is the longest.
+  setTimeout(() => startStep('running the script', () => document.body.appendChild(script)), 0);
 };
 // Once the browser has put that paint on screen, where it says so; else after the next frame.
 document.addEventListener('DOMContentLoaded', () => {
