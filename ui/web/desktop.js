@@ -18,6 +18,8 @@ class Desktop {
     this.held = [];
     // Resolved once the program shows its first window: the tests and the benchmark wait for it.
     window.yarnoReady = new Promise((resolve) => { this.resolveReady = resolve; });
+    // Told to the page too, for what waits until the program has started (the site's worker).
+    window.yarnoReady.then(() => window.dispatchEvent(new Event('yarnoready')));
     listenToKeys(this);
     document.addEventListener('pointerdown', (event) => {
       for (const pageWindow of this.shownWindows()) {
@@ -110,7 +112,13 @@ class Desktop {
       element.querySelector(`.menu-item[data-name="${name}"]`).addEventListener('click', () => tell(names.length + k));
     });
     element.querySelector('.close').addEventListener('click', () => tell(-1));
-    this.setUpWindow(this.windowOf(element), tabs.map((index) => controls[index]));
+    const pageWindow = this.windowOf(element);
+    // Buttons tapped in the written window before now, told in order, after what was typed.
+    for (const target of pageWindow.takeTaps()) {
+      const index = controls.findIndex((node) => node.contains(target));
+      if (index >= 0 && !edits.includes(index)) tell(index);
+    }
+    this.setUpWindow(pageWindow, tabs.map((index) => controls[index]));
     const typed = edits.filter((index) => controls[index].value !== controls[index].defaultValue)
       .map((index) => [index, controls[index].value]);
     return { controls, live: element.querySelector('.live'), typed };

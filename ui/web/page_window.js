@@ -9,6 +9,23 @@ class PageWindow {
     this.restore = null;    // the place and size it had before it was maximised
     this.written = false;   // written into the page at build time, so placed already
     this.menuBar = null;
+    this.earlyTaps = null;  // taps on it before the program listened (the written window only)
+  }
+
+  // The written window is on screen before the program listens to it: its taps are kept till then.
+  keepTaps() {
+    this.earlyTaps = [];
+    this.keepTap = (event) => this.earlyTaps.push(event.target);
+    this.element.addEventListener('click', this.keepTap, true);
+  }
+
+  // What was tapped before the program listened, and nothing kept from now on.
+  takeTaps() {
+    if (!this.earlyTaps) return [];
+    this.element.removeEventListener('click', this.keepTap, true);
+    const taps = this.earlyTaps;
+    this.earlyTaps = null;
+    return taps;
   }
 
   focus() {

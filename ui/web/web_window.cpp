@@ -20,8 +20,22 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     writtenIn_ = !root_.isNull();
     if (!writtenIn_)
         root_ = glue().call<val>("addWindow", toJson(windowMarkup(definition)), desktop);
+    for (const ControlDef& control : definition.controls) {
+        captions_.push_back(control.kind == Kind::Label ? drawnCaption(control.caption).text : std::string());
+        visible_.push_back(control.visible);
+    }
+}
+
+// Bound when the window is first shown, hidden or changed, not as it is made: the page's start builds
+// its first window in one task and binds and shows it in the next, each short enough that a tap
+// meanwhile is not kept waiting.
+void WebWindow::bind()
+{
+    if (bound_)
+        return;
+    bound_ = true;
     // One call hands the page every control, menu item and the tab order to listen to.
-    const val bound = glue().call<val>("bindWindow", root_, listener_, windowBinding(definition));
+    const val bound = glue().call<val>("bindWindow", root_, listener_, windowBinding(definition_));
     controls_ = bound["controls"];
     live_ = bound["live"];
     const val typed = bound["typed"];
@@ -29,11 +43,6 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     for (std::size_t i = 0; i < count; ++i) {
         const val edit = typed[i];
         events_.edited(edit[0].as<std::size_t>(), edit[1].as<std::string>());
-    }
-
-    for (const ControlDef& control : definition.controls) {
-        captions_.push_back(control.kind == Kind::Label ? drawnCaption(control.caption).text : std::string());
-        visible_.push_back(control.visible);
     }
 }
 
@@ -57,8 +66,9 @@ void WebWindow::heard(const val& event)
         events_.clicked(std::size_t(index));
 }
 
-val WebWindow::controlNode(std::size_t index) const
+val WebWindow::controlNode(std::size_t index)
 {
+    bind();
     return controls_[index];
 }
 
@@ -123,6 +133,7 @@ void WebWindow::redrawLineOf(std::size_t label)
 
 void WebWindow::show(bool first)
 {
+    bind();
     // The window written into the page is where the player has been all along.
     const bool appears = root_["hidden"].as<bool>() && !(first && writtenIn_);
     glue().call<void>("showWindow", root_, first);
@@ -137,11 +148,13 @@ void WebWindow::show(bool first)
 
 void WebWindow::hide()
 {
+    bind();
     glue().call<void>("hideWindow", root_);
 }
 
 void WebWindow::announce(std::string_view text)
 {
+    bind();
     web::setText(live_, text);
 }
 

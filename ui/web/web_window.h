@@ -30,7 +30,8 @@ public:
 private:
     // What the page reports: {index, text} for a click or, with text, an edit; index -1 for the close box.
     void heard(const val& event);
-    val controlNode(std::size_t index) const;
+    void bind();
+    val controlNode(std::size_t index);
     void redrawLineOf(std::size_t label);
 
     // The flow's lines of text (ui/flow.h), each with its element, looked up when a label first
@@ -44,6 +45,7 @@ private:
     std::vector<std::string> captions_;  // as drawn
     std::vector<bool> visible_;
     bool writtenIn_ = false;
+    bool bound_ = false;
 
     const WindowDef& definition_;
     WindowEvents& events_;
