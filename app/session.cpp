@@ -25,6 +25,9 @@ bool Session::startStep()
         registry_.reference(project_.startupWindow);
         return true;
     case 1:
+        registry_.reference(project_.startupWindow).prepare();
+        return true;
+    case 2:
         registry_.show(project_.startupWindow);
         return false;
     default:

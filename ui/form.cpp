@@ -63,6 +63,12 @@ void Form::messageBox(std::string_view prompt)
     owner_.messageBox(prompt);
 }
 
+void Form::prepare()
+{
+    requireLoaded("Show");
+    peer_->prepare();
+}
+
 void Form::show()
 {
     requireLoaded("Show");

@@ -26,9 +26,9 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     }
 }
 
-// Bound when the window is first shown, hidden or changed, not as it is made: the page's start builds
-// its first window in one task and binds and shows it in the next, each short enough that a tap
-// meanwhile is not kept waiting.
+// Bound when the window is readied for showing, or first shown, hidden or changed, not as it is
+// made: the page's start builds its first window, binds it and shows it, each in a task of its
+// own, short enough that a tap meanwhile is not kept waiting.
 void WebWindow::bind()
 {
     if (bound_)

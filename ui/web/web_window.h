@@ -25,6 +25,7 @@ public:
     void setControlVisible(std::size_t control, bool visible) override;
     void show(bool first) override;
     void hide() override;
+    void prepare() override { bind(); }
     void announce(std::string_view text) override;
 
 private:
