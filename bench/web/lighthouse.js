@@ -37,7 +37,8 @@ const median = (xs) => xs.slice().sort((a, b) => a - b)[Math.floor(xs.length / 2
                 measures: (lhr.audits['user-timings'].details?.items ?? []).filter((i) => i.timingType === 'Measure')
                     .map((i) => `${i.name} ${Math.round(i.startTime)}+${Math.round(i.duration)}`),
                 failing: Object.values(lhr.audits).filter((a) => a.score !== null && a.score < 1
-                    && a.scoreDisplayMode !== 'informative' && a.scoreDisplayMode !== 'manual').map((a) => a.id),
+                    && a.scoreDisplayMode !== 'informative' && a.scoreDisplayMode !== 'manual')
+                    .map((a) => (a.explanation ? `${a.id} (${a.explanation})` : a.id)),
             });
         } finally {
             await chrome.kill();
