@@ -29,7 +29,7 @@ std::string spokenStory(const ui::Form& form, const StoryDef& story)
         if (!isPartOfStory(story, control.name))
             continue;
         // Each piece as its label draws it, so the story sounds as it reads.
-        ui::appendPiece(text, ui::drawnCaption(form.caption(control.name)).text);
+        ui::appendPiece(text, ui::drawnCaption(control.kind, form.caption(control.name)).text);
     }
     return text;
 }

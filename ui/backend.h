@@ -39,7 +39,7 @@ public:
     virtual ~WindowPeer() = default;
 
     virtual void setText(std::size_t textBox, std::string_view text) = 0;
-    // A label's or a button's caption, as given: the backend draws its "&" by the caption rule.
+    // A label's or a button's caption, as given: the backend draws it by the caption rule (ui/caption.h).
     virtual void setCaption(std::size_t control, std::string_view caption) = 0;
     virtual void setControlVisible(std::size_t control, bool visible) = 0;
 

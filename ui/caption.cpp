@@ -39,4 +39,11 @@ DrawnCaption drawnCaption(std::string_view caption)
     return drawn;
 }
 
+DrawnCaption drawnCaption(Kind kind, std::string_view caption)
+{
+    if (takesAccessKey(kind))
+        return drawnCaption(caption);
+    return DrawnCaption{.text = std::string(caption)};
+}
+
 }  // namespace ui

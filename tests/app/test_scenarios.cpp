@@ -35,7 +35,7 @@ std::string s(const QString& text)
     return text.toStdString();
 }
 
-// What a label shows a person, as a screen reader is given it: its drawn text, without the markers.
+// What a label shows a person, as a screen reader is given it.
 std::string drawn(const QLabel& label)
 {
     return s(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(&label))->text(QAccessible::Name));

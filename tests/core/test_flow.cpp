@@ -22,7 +22,7 @@ Lines drawn(const ui::Form& form, std::vector<std::string_view> hidden = {})
     const ui::WindowDef& window = form.definition();
     std::vector<std::string> captions;
     for (const ui::ControlDef& control : window.controls)
-        captions.push_back(ui::drawnCaption(form.caption(control.name)).text);
+        captions.push_back(ui::drawnCaption(control.kind, form.caption(control.name)).text);
     for (const std::string_view name : hidden)
         captions[ui::indexOfControl(window, name)].clear();
     const std::vector<std::string_view> shown(captions.begin(), captions.end());

@@ -87,9 +87,8 @@ public:
         std::vector<scenario::Piece> pieces;
         for (std::size_t i = 0; i < state.values.size(); ++i) {
             const ui::ControlDef& c = state.definition->controls[i];
-            // A label draws the caption it was given by the caption rule, as every backend does.
             if (state.controlVisible[i])
-                pieces.push_back({c.top, c.left, c.top + c.height, c.kind == ui::Kind::Label, ui::drawnCaption(state.values[i]).text});
+                pieces.push_back({c.top, c.left, c.top + c.height, c.kind == ui::Kind::Label, ui::drawnCaption(c.kind, state.values[i]).text});
         }
         return scenario::readStory(pieces);
     }
@@ -99,7 +98,7 @@ public:
         std::vector<std::string> texts;
         for (std::size_t i = 0; i < state.values.size(); ++i) {
             if (state.controlVisible[i] && state.definition->controls[i].kind == ui::Kind::Label)
-                texts.push_back(ui::drawnCaption(state.values[i]).text);
+                texts.push_back(ui::drawnCaption(ui::Kind::Label, state.values[i]).text);
         }
         return texts;
     }

@@ -305,8 +305,7 @@ class RandomEventsTest : public QObject {
         }
     }
 
-    // The story as a person reads it, each slot with the caption the program gave it: the answer
-    // as typed, which the behaviour table's rows see drawn.
+    // The story as a person reads it: what each label draws, an answer exactly as typed.
     scenario::Rows storyOf(const ui::Form& got)
     {
         QWidget* top = ui::qt::windowOf(got);
@@ -316,7 +315,7 @@ class RandomEventsTest : public QObject {
             if (!widget->isVisibleTo(top) || (label == nullptr && !qobject_cast<const QLineEdit*>(widget) && !qobject_cast<const QPushButton*>(widget)))
                 continue;
             pieces.push_back({widget->y(), widget->x(), widget->geometry().bottom() + 1, label != nullptr,
-                              label ? got.caption(s(label->objectName())) : ""});
+                              label ? s(label->text()) : ""});
             if (label != nullptr && label->textFormat() != Qt::PlainText)
                 gProblems << label->objectName() + " would draw its caption as markup";
         }

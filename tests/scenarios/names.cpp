@@ -33,7 +33,7 @@ std::string personName(std::string_view form)
 std::string_view controlShowing(const ui::WindowDef& window, std::string_view caption)
 {
     for (const ui::ControlDef& control : window.controls) {
-        if (control.kind != ui::Kind::TextBox && ui::drawnCaption(control.caption).text == caption)
+        if (control.kind != ui::Kind::TextBox && ui::drawnCaption(control.kind, control.caption).text == caption)
             return control.name;
     }
     throw std::runtime_error(personName(window.name) + " shows no \"" + std::string(caption) + "\"");
@@ -62,7 +62,7 @@ std::string spokenOf(const ui::WindowDef& window, std::size_t control)
     const ui::ControlDef& def = window.controls[control];
     if (def.kind == ui::Kind::TextBox)
         return std::string(def.name.substr(4));
-    return ui::drawnCaption(def.caption).text;
+    return ui::drawnCaption(def.kind, def.caption).text;
 }
 
 }  // namespace scenario

@@ -132,7 +132,7 @@ void FormWindow::orderTabs()
 void FormWindow::nameInputs()
 {
     for (const LabelFor& pair : definition_.labels)
-        control(pair.control)->setAccessibleName(control(pair.label)->accessibleName());
+        control(pair.control)->setAccessibleName(static_cast<const QLabel*>(control(pair.label))->text());
 }
 
 void FormWindow::sizeWindow()
@@ -155,7 +155,7 @@ void FormWindow::setText(std::size_t textBox, std::string_view text)
 void FormWindow::setCaption(std::size_t control, std::string_view caption)
 {
     if (definition_.controls[control].kind == Kind::Label)
-        static_cast<Label*>(controls_[control])->setCaption(toQString(caption));
+        static_cast<Label*>(controls_[control])->setText(toQString(caption));
     else
         static_cast<QPushButton*>(controls_[control])->setText(toQString(caption));
 }

@@ -7,28 +7,8 @@
 #include <QStyleOption>
 
 #include "ui/caption.h"
-#include "ui/qt/text.h"
 
 namespace ui::qt {
-
-namespace {
-
-// Qt's mnemonic notation for drawn text whose character at accessKey (or none, -1) is underlined.
-QString withMnemonic(const QString& drawn, qsizetype accessKey)
-{
-    QString marked;
-    marked.reserve(drawn.size() + 2);
-    for (qsizetype i = 0; i < drawn.size(); ++i) {
-        if (i == accessKey)
-            marked += QLatin1Char('&');
-        else if (drawn[i] == QLatin1Char('&'))
-            marked += QLatin1Char('&');
-        marked += drawn[i];
-    }
-    return marked;
-}
-
-}  // namespace
 
 Label::Label(const QString& caption, QWidget* parent)
     : QLabel(parent)
@@ -37,14 +17,7 @@ Label::Label(const QString& caption, QWidget* parent)
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setCaption(caption);
-}
-
-void Label::setCaption(const QString& caption)
-{
     setText(caption);
-    // Qt would name a label by its text, markers and all.
-    setAccessibleName(caption.contains(QLatin1Char('&')) ? toQString(drawnCaption(toUtf8(caption)).text) : caption);
 }
 
 // Qt's own wrapping also breaks after a "/" or a "-"; a caption breaks at blanks only, as it
@@ -53,19 +26,11 @@ void Label::setCaption(const QString& caption)
 QString Label::brokenIntoLines(int width) const
 {
     const QFontMetricsF metrics(font());
-    // Most captions have no marker and fit on their line: a story slot on every Submit.
-    const bool marked = text().contains(QLatin1Char('&'));
-    if (!marked && !text().contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text()) <= width)
+    // Most captions fit on their line: a story slot on every Submit.
+    if (!text().contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text()) <= width)
         return text();
 
     QString broken = text();
-    qsizetype accessKey = -1;
-    if (marked) {
-        const DrawnCaption caption = drawnCaption(toUtf8(text()));
-        broken = toQString(caption.text);
-        if (caption.accessKey != DrawnCaption::kNone)
-            accessKey = toQString(std::string_view(caption.text).substr(0, caption.accessKey)).size();
-    }
     qsizetype lineStart = 0;
     qsizetype lastBlank = -1;
     for (qsizetype i = 0; i <= broken.size(); ++i) {
@@ -83,7 +48,7 @@ QString Label::brokenIntoLines(int width) const
             lastBlank = -1;
         }
     }
-    return withMnemonic(broken, accessKey);
+    return broken;
 }
 
 void Label::paintEvent(QPaintEvent*)
@@ -93,7 +58,8 @@ void Label::paintEvent(QPaintEvent*)
     QStyleOption option;
     option.initFrom(this);
     const Qt::LayoutDirection direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    const int flags = int(QStyle::visualAlignment(direction, alignment() & ~Qt::TextWordWrap)) | Qt::TextShowMnemonic
+    const int flags = int(QStyle::visualAlignment(direction, alignment() & ~Qt::TextWordWrap))
+        | (takesAccessKey(Kind::Label) ? int(Qt::TextShowMnemonic) : 0)
         | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
     const QRect box = contentsRect();
     if (linesWidth_ != box.width() || linesOf_ != text()) {

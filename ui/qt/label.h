@@ -1,6 +1,7 @@
 #pragma once
-// A label that draws its caption as plain text by the caption rule, breaks it into lines at blanks
-// only inside its fixed rectangle, and reports a click. Private to the Qt backend.
+// A label that draws its caption as plain text, exactly as it stands ("&" included: a label takes
+// no access key), breaks it into lines at blanks only inside its fixed rectangle, and reports a
+// click. Private to the Qt backend.
 
 #include <QLabel>
 
@@ -12,9 +13,6 @@ class Label final : public QLabel {
 public:
     Label(const QString& caption, QWidget* parent);
 
-    // Keeps the caption as given and names the label for a screen reader by what it draws.
-    void setCaption(const QString& caption);
-
 Q_SIGNALS:
     void clicked();
 
@@ -24,7 +22,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // The caption with a line break wherever it wraps in this width, in Qt's mnemonic notation.
+    // The caption with a line break wherever it wraps in this width.
     QString brokenIntoLines(int width) const;
 
     bool pressed_ = false;

@@ -119,13 +119,16 @@ std::string drawnText(std::string_view caption)
     return drawnCaption(caption).text;
 }
 
-Node withCaption(Node node, std::string_view caption)
+// The caption in one box of its own, so that its underlined letter never stands apart from the
+// rest: laid out as a flex box, a title would make each of them an item, and a screen reader
+// would name it "M enu". A button's box also lets page.css put its centred caption on whole pixels.
+Node withCaption(Node node, std::string_view caption, std::string_view boxClass)
 {
     CaptionMarkup drawn = captionMarkup(caption);
     node.set("data-access-key", drawn.accessKey);
-    for (Node& piece : drawn.nodes)
-        node.add(std::move(piece));
-    return node;
+    Node shown = elementNode("span", boxClass);
+    shown.children = std::move(drawn.nodes);
+    return node.add(std::move(shown));
 }
 
 Node titleBar(const WindowDef& definition)
@@ -152,19 +155,15 @@ Node menuBar(const WindowDef& definition)
                          .set("tabindex", "-1");
         Node menu = elementNode("div", "menu").set("role", "menu").set("aria-label", drawnText(menuDef.caption)).set("hidden", "");
         for (const MenuItemDef& itemDef : menuDef.items) {
-            Node item = elementNode("div", "menu-item").set("role", "menuitem").set("data-name", itemDef.name).set("tabindex", "-1");
-            CaptionMarkup drawn = captionMarkup(itemDef.caption);
-            item.set("data-access-key", drawn.accessKey);
-            Node shown = elementNode("span", "item-caption");
-            shown.children = std::move(drawn.nodes);
-            item.add(std::move(shown));
+            Node item = withCaption(elementNode("div", "menu-item").set("role", "menuitem").set("data-name", itemDef.name).set("tabindex", "-1"),
+                                    itemDef.caption, "item-caption");
             if (const Shortcut key = shortcutOf(itemDef.shortcut); !key.key.empty()) {
                 item.set("aria-keyshortcuts", key.aria).set("data-shortcut", key.key);
                 item.add(elementNode("span", "item-key").set("aria-hidden", "true").add(textNode(key.shown)));
             }
             menu.add(std::move(item));
         }
-        bar.add(elementNode("div", "menu-holder").set("role", "none").add(withCaption(std::move(title), menuDef.caption)).add(std::move(menu)));
+        bar.add(elementNode("div", "menu-holder").set("role", "none").add(withCaption(std::move(title), menuDef.caption, "title-caption")).add(std::move(menu)));
     }
     return bar;
 }
@@ -183,14 +182,9 @@ Node control(const WindowDef& definition, const ControlDef& control)
         if (!control.caption.empty())
             node.set("value", control.caption);
         break;
-    case Kind::Button: {
-        // A box of its own, so page.css can put the centred caption on whole pixels.
-        CaptionMarkup drawn = captionMarkup(control.caption);
-        Node shown = elementNode("span", "button-caption");
-        shown.children = std::move(drawn.nodes);
-        node = elementNode("button", "button").set("type", "button").set("data-access-key", drawn.accessKey).add(std::move(shown));
+    case Kind::Button:
+        node = withCaption(elementNode("button", "button").set("type", "button"), control.caption, "button-caption");
         break;
-    }
     }
     node.set("data-name", control.name);
     // The place is kept aside, for the classic drawing only: in the flow the page places it.
@@ -211,7 +205,7 @@ std::vector<std::pair<std::size_t, Node>> drawAsFlow(const WindowDef& definition
 {
     std::vector<std::string> shown;
     for (const ControlDef& control : definition.controls)
-        shown.push_back(control.visible && control.kind == Kind::Label ? drawnCaption(control.caption).text : std::string());
+        shown.push_back(control.visible && control.kind == Kind::Label ? drawnCaption(control.kind, control.caption).text : std::string());
     const std::vector<std::string_view> shownViews(shown.begin(), shown.end());
 
     std::vector<std::pair<std::size_t, Node>> lines;
@@ -365,7 +359,7 @@ CaptionMarkup captionMarkup(std::string_view caption)
 
 std::vector<Node> labelCaptionMarkup(std::string_view caption)
 {
-    const DrawnCaption drawn = drawnCaption(caption);
+    const DrawnCaption drawn = drawnCaption(Kind::Label, caption);
     const std::string_view text = drawn.text;
     std::vector<Node> out;
     std::size_t i = 0;

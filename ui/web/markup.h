@@ -37,7 +37,7 @@ struct CaptionMarkup {
 };
 CaptionMarkup captionMarkup(std::string_view caption);
 
-// The same for a label, which wraps at blanks only: a word that a browser would break inside
+// A label's caption, drawn as it stands, "&" and all; it wraps at blanks only: a word that a browser would break inside
 // ("team/person", "well-known") is kept whole in a span of its own.
 std::vector<Node> labelCaptionMarkup(std::string_view caption);
 

@@ -63,7 +63,7 @@ std::string faces(std::span<const WindowDef* const> windows)
                 continue;
             auto& [family, characters] = drawn[{face.cell, face.bold}];
             family = face.family;
-            const std::string text = drawnCaption(control.caption).text;
+            const std::string text = drawnCaption(control.kind, control.caption).text;
             // One UTF-8 sequence at a time: a character is its lead byte and what follows it.
             for (std::size_t i = 0; i < text.size();) {
                 std::size_t end = i + 1;

@@ -21,7 +21,7 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     if (!writtenIn_)
         root_ = glue().call<val>("addWindow", toJson(windowMarkup(definition)), desktop);
     for (const ControlDef& control : definition.controls) {
-        captions_.push_back(control.kind == Kind::Label ? drawnCaption(control.caption).text : std::string());
+        captions_.push_back(control.kind == Kind::Label ? drawnCaption(control.kind, control.caption).text : std::string());
         visible_.push_back(control.visible);
     }
 }
@@ -82,7 +82,7 @@ void WebWindow::setCaption(std::size_t control, std::string_view caption)
 {
     if (definition_.controls[control].kind == Kind::Label) {
         glue().call<void>("fill", controlNode(control), toJson(labelCaptionMarkup(caption)));
-        captions_[control] = drawnCaption(caption).text;
+        captions_[control] = drawnCaption(Kind::Label, caption).text;
         redrawLineOf(control);
         return;
     }
