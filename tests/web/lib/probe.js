@@ -5,12 +5,18 @@
 // every text handed to the screen reader.
 function installProbe(names) {
     const shown = (el) => !!el && el.isConnected && el.checkVisibility({ visibilityProperty: true, opacityProperty: true });
-    const nameOf = (win) => names[win.id] ?? win.id;
+    const windowName = (win) => names[win.id] ?? win.id;
     const windows = () => [...document.querySelectorAll('main > .window')];
-    const win = (name) => windows().find((w) => nameOf(w) === name) ?? fail(`no window ${name} on the page`);
-    // A control's name as a person reads it: what it shows, without what is hidden from readers.
-    const text = (el) => el.getAttribute('aria-label') ?? [...el.childNodes]
-        .map((n) => (n.nodeType === Node.TEXT_NODE ? n.data : n.getAttribute?.('aria-hidden') === 'true' ? '' : text(n))).join('');
+    const win = (name) => windows().find((w) => windowName(w) === name) ?? fail(`no window ${name} on the page`);
+    // A control's name as a screen reader reads it: what it shows, without what is hidden from
+    // readers, each part laid out as a box of its own (a flex item, say) parted from the rest by a
+    // space, as browsers name it. A caption split into two such boxes reads "M enu", and is not found.
+    const text = (el) => el.getAttribute('aria-label') ?? [...el.childNodes].map((n) => {
+        if (n.nodeType === Node.TEXT_NODE) return n.data;
+        if (n.nodeType !== Node.ELEMENT_NODE || n.getAttribute('aria-hidden') === 'true') return '';
+        return getComputedStyle(n).display === 'inline' ? text(n) : ` ${text(n)} `;
+    }).join('');
+    const nameOf = (el) => text(el).replace(/\s+/g, ' ').trim();
     const controls = (w) => [...w.querySelector('.client').children];
     const box = (w, n) => controls(w).find((c) => c.matches('input') && c.dataset.name === `Text${n}`);
     function fail(message) { throw new Error(message); }
@@ -23,22 +29,22 @@ function installProbe(names) {
     }
 
     function target(window, what) {
-        if (what.ok) return [...(openBox() ?? fail('no message box is up')).el.querySelectorAll('button')].find((b) => text(b).trim() === 'OK');
+        if (what.ok) return [...(openBox() ?? fail('no message box is up')).el.querySelectorAll('button')].find((b) => nameOf(b) === 'OK');
         if (what.again) return document.querySelector('#ended button');
         const w = win(window);
         if (!shown(w)) fail(`${window} is not on screen`);
         if (what.box) return box(w, what.box) ?? fail(`${window} has no box ${what.box}`);
         if (what.close) return w.querySelector('.titlebar button[aria-label="Close"]') ?? fail(`${window} has no close box`);
         const titles = [...w.querySelectorAll('[role=menubar] [role=menuitem][aria-haspopup]')];
-        if (what.menu) return titles.find((t) => text(t) === what.menu) ?? fail(`${window} has no menu ${what.menu}`);
+        if (what.menu) return titles.find((t) => nameOf(t) === what.menu) ?? fail(`${window} has no menu ${what.menu}`);
         if (what.item) {
-            const title = titles.find((t) => text(t) === what.item[0]) ?? fail(`${window} has no menu ${what.item[0]}`);
+            const title = titles.find((t) => nameOf(t) === what.item[0]) ?? fail(`${window} has no menu ${what.item[0]}`);
             const menu = document.getElementById(title.getAttribute('aria-controls')) ?? title.nextElementSibling;
-            return [...menu.querySelectorAll('[role=menuitem]')].find((i) => text(i) === what.item[1])
+            return [...menu.querySelectorAll('[role=menuitem]')].find((i) => nameOf(i) === what.item[1])
                 ?? fail(`${window} has no menu item ${what.item.join(' > ')}`);
         }
         // Where the window flows, a line of labels shows in their place.
-        const found = controls(w).filter((c) => shown(c) && !c.matches('input') && text(c) === what.caption);
+        const found = controls(w).filter((c) => shown(c) && !c.matches('input') && nameOf(c) === what.caption);
         if (found.length !== 1) fail(`${window} shows ${found.length ? 'more than one' : 'no'} "${what.caption}"`);
         return found[0];
     }
@@ -66,7 +72,7 @@ function installProbe(names) {
     const note = (w, now) => {
         if ((onScreen.get(w) ?? false) === now) return;
         onScreen.set(w, now);
-        changes.push(`${now ? 'show' : 'hide'} ${nameOf(w)}`);
+        changes.push(`${now ? 'show' : 'hide'} ${windowName(w)}`);
     };
     const isWindow = (n, parent) => n.nodeType === Node.ELEMENT_NODE && n.matches('.window') && !!parent?.matches('main');
     const observer = new MutationObserver((records) => take(records));
@@ -112,7 +118,7 @@ function installProbe(names) {
         focusIn(window) {
             return win(window).contains(document.activeElement);
         },
-        windows: () => windows().filter(shown).map(nameOf),
+        windows: () => windows().filter(shown).map(windowName),
         answers: (window) => [1, 2, 3, 4, 5, 6].map((n) => box(win(window), n).value),
         labels: (window) => controls(win(window)).filter((c) => c.matches('.label, .line') && shown(c)).map((c) => c.textContent),
         // The story: the labels below every box and button, in rows by their top edge, each left
@@ -132,7 +138,7 @@ function installProbe(names) {
         focused(window) {
             const a = document.activeElement;
             if (!a || !win(window).contains(a)) return '';
-            return a.matches('input') ? a.dataset.name.replace('Text', '') : text(a).trim();
+            return a.matches('input') ? a.dataset.name.replace('Text', '') : nameOf(a);
         },
         box() {
             const b = openBox();
