@@ -42,9 +42,12 @@ def served_page(page, manifest, register):
     if not policy:
         raise SystemExit("make_site.py: the page has no policy")
     page = page[:policy.start(1)] + served_policy(policy.group(1), register) + page[policy.end(1):]
+    # The page names its bar's colour for each scheme; the manifest's one colour is the light one.
+    light = '<meta name="theme-color" media="(prefers-color-scheme: light)" content="%s">' % manifest["theme_color"]
+    if light not in page:
+        raise SystemExit("make_site.py: the page's light theme-color is not the manifest's %s" % manifest["theme_color"])
     head = "".join((
         '<meta name="description" content="%s">\n' % manifest["description"],
-        '<meta name="theme-color" content="%s">\n' % manifest["theme_color"],
         '<link rel="manifest" href="manifest.webmanifest">\n',
         '<link rel="apple-touch-icon" href="%s">\n' % IOS_ICON,
     ))

@@ -13,8 +13,9 @@ inline constexpr std::string_view name = "Yarno";
 // As the desktop entry's comment and the software centres' summary say it.
 inline constexpr std::string_view summary = "Fill in the blanks and read the story you made";
 
-// The page's desktop behind the windows, and its title bars (ui/web/page.css): a phone shows the
-// first while the app opens and tints its own bar with the second.
+// The page's desktop behind the windows, and its title bars (ui/web/page.css), in its light
+// scheme: a phone shows the first while the app opens and tints its own bar with the second. The
+// page names its bar's colour for each scheme itself (ui/web/page.html).
 inline constexpr icon::Rgb background{0, 128, 128};
 inline constexpr icon::Rgb theme = icon::rgbOf(icon::Ink::Navy);
 

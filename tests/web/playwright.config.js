@@ -19,7 +19,7 @@ module.exports = defineConfig({
     workers: Number(process.env.YARNO_WORKERS || 2),
     reporter: [['list']],
     projects: [
-        { name: 'chromium', testMatch: ['scenarios.test.js', 'chromium.test.js', 'site.test.js', 'ink/ink.test.js'], use: chromium },
+        { name: 'chromium', testMatch: ['scenarios.test.js', 'chromium.test.js', 'colours.test.js', 'site.test.js', 'ink/ink.test.js'], use: chromium },
         { name: 'phone', testMatch: ['scenarios.test.js', 'phone.test.js'],
             use: { ...chromium, viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 } },
     ],
