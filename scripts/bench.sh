@@ -28,7 +28,8 @@ fi
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "== Build (Release) in $build" >&2
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DYARNO_BUILD_TESTS=ON -DYARNO_BUILD_BENCH=ON >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DYARNO_BUILD_TESTS=ON -DYARNO_BUILD_BENCH=ON \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target yarno yarno_startup_floor yarno_startup_probe yarno_bench_story \
   yarno_startup_test >/dev/null
 
