@@ -21,7 +21,8 @@ fi
 
 # Debian's emscripten runs its tools on the system's node, which finds its modules here.
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S "$root" -B "$build" -DYARNO_BACKEND=web -DYARNO_BUILD_TESTS=ON -DCMAKE_BUILD_TYPE=MinSizeRel
+emcmake cmake -S "$root" -B "$build" -DYARNO_BACKEND=web -DYARNO_BUILD_TESTS=ON -DCMAKE_BUILD_TYPE=MinSizeRel \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$build" -j "$(nproc)"
 
 page="$build/yarno.html"

@@ -65,7 +65,8 @@ export WINEPREFIX=$build/wine-build WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msh
 cmake -G Ninja -S "$root" -B "$build/yarno" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DYARNO_BUILD_TESTS=OFF -DYARNO_BUILD_BENCH=OFF >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DYARNO_BUILD_TESTS=OFF -DYARNO_BUILD_BENCH=OFF \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 nice cmake --build "$build/yarno" --parallel "$(nproc)"
 end
 

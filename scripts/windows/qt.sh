@@ -50,34 +50,34 @@ qt_installed() {
      -f $qt_stamp && $(cat "$qt_stamp") == "$(stamp_text)" ]]
 }
 
-as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
+# apt-get source needs deb-src entries. They are derived from the machine's own deb entries, so
+# they name the same mirrors and keys, into an apt configuration of the fetch's own beside the
+# source, with its own package lists and cache, removed once the source is in: the machine's
+# apt configuration and state stay as they were.
+fetch_apt=$qt_src_root/apt
+private_apt=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$fetch_apt/sources.list.d"
+  -o Dir::State::Lists="$fetch_apt/lists" -o Dir::Cache="$fetch_apt/cache")
 
-# apt-get source needs a deb-src entry; one is derived from the machine's own deb entries, so
-# it names the same mirrors and keys.
-enable_deb_src() {
-  apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base$' && return
-  echo "Adding deb-src entries beside the machine's deb entries"
-  local list=/etc/apt/sources.list.d
-  local sources=() file
-  for file in "$list"/*.sources; do
-    [[ -f $file && $file != "$list/yarno-src.sources" ]] && grep -q '^Types: deb$' "$file" && sources+=("$file")
+write_deb_src() {
+  local file
+  rm -rf "$fetch_apt"
+  mkdir -p "$fetch_apt/sources.list.d" "$fetch_apt/lists/partial" "$fetch_apt/cache/archives/partial"
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    if [[ -f $file ]]; then sed -n 's/^deb /deb-src /p' "$file" >"$fetch_apt/sources.list.d/${file##*/}"; fi
   done
-  if (( ${#sources[@]} )); then
-    sed 's/^Types: deb$/Types: deb-src/' "${sources[@]}" | as_root tee "$list/yarno-src.sources" >/dev/null
-  else
-    cat /etc/apt/sources.list "$list"/*.list 2>/dev/null | sed -n 's/^deb /deb-src /p' |
-      as_root tee "$list/yarno-src.list" >/dev/null
-  fi
-  as_root apt-get update -q
+  for file in /etc/apt/sources.list.d/*.sources; do
+    if [[ -f $file ]]; then sed -E 's/^Types:.*/Types: deb-src/' "$file" >"$fetch_apt/sources.list.d/${file##*/}"; fi
+  done
 }
 
 qt_source() { find "$qt_src_root" -maxdepth 1 -type d -name "qt6-base-$qt_version*" 2>/dev/null | sort | head -n 1; }
 
 fetch_source() {
   [[ -n $(qt_source) ]] && return
-  enable_deb_src
-  mkdir -p "$qt_src_root"
-  (cd "$qt_src_root" && apt-get source -q "qt6-base=$qt_debian_version")
+  write_deb_src
+  apt-get "${private_apt[@]}" update -q
+  (cd "$qt_src_root" && apt-get "${private_apt[@]}" source -q "qt6-base=$qt_debian_version")
+  rm -rf "$fetch_apt"
 }
 
 configure() {

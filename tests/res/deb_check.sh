@@ -3,12 +3,20 @@
 # program loads (including the platform plugin no linker record names), names
 # the project as its maintainer, and passes Debian's lintian without an error
 # or a warning.
-# Usage: deb_check.sh CPACK BUILD_DIR WORK_DIR
+# Usage: deb_check.sh CMAKE CPACK BUILD_DIR WORK_DIR
 set -eu
-cpack=$1 build=$2 work=$3
+cmake=$1 cpack=$2 build=$3 work=$4
 
+# The package is made from what is built, never by building: left to itself, cpack first
+# builds the tree it packages, and a test running beside this one could start a program while
+# the build rewrites it. So the build is installed into a staging folder, stripped as cpack
+# would, and cpack packs that folder instead of installing the project itself.
 rm -rf "$work"
-"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work.log" 2>&1 ||
+stage=$work/stage
+DESTDIR="$stage" "$cmake" --install "$build" --prefix /usr --strip >"$work.log" 2>&1 ||
+    { cat "$work.log" >&2; exit 1; }
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work" \
+    -D CPACK_INSTALL_CMAKE_PROJECTS= -D "CPACK_INSTALLED_DIRECTORIES=$stage;." >>"$work.log" 2>&1 ||
     { cat "$work.log" >&2; exit 1; }
 deb=$(ls "$work"/*.deb)
 failures=0

@@ -16,17 +16,25 @@ std::vector<std::string> texts(const std::vector<Word>& words, std::size_t from)
     return out;
 }
 
+// Built by appending: GCC 12 at -O3 takes `"literal" + std::string&&` for an overlapping copy
+// and warns (-Wrestrict, GCC bug 105329).
+std::string shown(const std::string& text)
+{
+    std::string out = "\"";
+    out += brief(text);
+    out += '"';
+    return out;
+}
+
 std::string shown(const std::vector<std::string>& list)
 {
     std::string out = "[";
-    for (std::size_t i = 0; i < list.size(); ++i)
-        out += (i ? ", \"" : "\"") + brief(list[i]) + "\"";
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i)
+            out += ", ";
+        out += shown(list[i]);
+    }
     return out + "]";
-}
-
-std::string shown(const std::string& text)
-{
-    return "\"" + brief(text) + "\"";
 }
 
 std::string shown(const Rows& rows)

@@ -28,7 +28,7 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
-        const QPixmap& drawn = read(drawnSize(std::max(size.width(), size.height())));
+        const QPixmap& drawn = loaded(drawnSize(std::max(size.width(), size.height())));
         if (drawn.size() == size || drawn.isNull())
             return drawn;
         return drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -52,21 +52,22 @@ private:
         return it != sizes_.end() ? *it : sizes_.last();
     }
 
-    // Naming the format spares Qt from trying every image plugin on the file first.
-    const QPixmap& read(int size)
+    // Naming the format spares Qt from trying every image plugin on the file first. Not called
+    // read(): that would hide QIconEngine's virtual read(QDataStream&) and pass for an override.
+    const QPixmap& loaded(int size)
     {
-        auto it = read_.find(size);
-        if (it == read_.end()) {
+        auto it = loaded_.find(size);
+        if (it == loaded_.end()) {
             QImageReader reader(QStringLiteral("%1/%2.png").arg(folder_).arg(size), "png");
             reader.setAutoDetectImageFormat(false);
-            it = read_.insert(size, QPixmap::fromImage(reader.read()));
+            it = loaded_.insert(size, QPixmap::fromImage(reader.read()));
         }
         return *it;
     }
 
     QString folder_;
     QList<int> sizes_;  // ascending
-    QHash<int, QPixmap> read_;
+    QHash<int, QPixmap> loaded_;
 };
 
 }  // namespace
