@@ -10,8 +10,6 @@ namespace ui::qt {
 
 namespace {
 
-constexpr FontDef kWindowFont{kEmbeddedFace, 82500, 400};
-
 // Qt picks an outline face by family and style, never by size, so each design is a family of its
 // own, named by its cell: "MS Sans Serif 13".
 QString familyFor(const FontDef& definition)
