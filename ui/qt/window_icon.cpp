@@ -28,7 +28,7 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
-        const QPixmap& drawn = read(drawnSize(std::max(size.width(), size.height())));
+        const QPixmap& drawn = readPng(drawnSize(std::max(size.width(), size.height())));
         if (drawn.size() == size || drawn.isNull())
             return drawn;
         return drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -53,7 +53,7 @@ private:
     }
 
     // Naming the format spares Qt from trying every image plugin on the file first.
-    const QPixmap& read(int size)
+    const QPixmap& readPng(int size)
     {
         auto it = read_.find(size);
         if (it == read_.end()) {
