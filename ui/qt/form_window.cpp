@@ -319,8 +319,12 @@ void FormWindow::fill(const QRect& area, const QMargins& frame)
     // A maximised window is the window system's to place.
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
-    resize(area.width() - frame.left() - frame.right(), area.height() - frame.top() - frame.bottom());
-    move(area.topLeft());
+    // Qt rounds the frame's device pixels to logical ones, and places the client area inside what
+    // it rounded. At a ratio of 1 or 2 that never falls short of the frame; at any other it may, by
+    // a fraction of a pixel on a side, which one more pixel covers.
+    const qreal ratio = devicePixelRatioF();
+    const int slack = ratio == 1 || ratio == 2 ? 0 : 1;
+    setGeometry(area.marginsRemoved(frame + QMargins(slack, slack, slack, slack)));
 }
 
 void FormWindow::keepWithin(const QRect& area, const QMargins& frame)
