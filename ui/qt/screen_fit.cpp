@@ -15,7 +15,7 @@ namespace {
 
 // Until a window has shown, the window system's frame is unknown: take a common one, a title bar
 // and thin edges. The frame of the first window to show replaces it.
-const QMargins kLikelyFrame(4, 28, 4, 4);
+constexpr QMargins kLikelyFrame(4, 28, 4, 4);
 
 // Long enough for a window manager to have framed a window anew, in milliseconds.
 constexpr int kFrameSettles = 300;
