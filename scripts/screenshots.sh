@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Plays Yarno the way a person does, under a virtual X server (scripts/virtual_x.sh), and saves a
 # screenshot of each window into docs/: a told Sport story, a told Lottery story, and About, and
-# the Sport story again at 200 % (QT_SCALE_FACTOR=2).
+# the Sport story again at 200 % (QT_SCALE_FACTOR=2). Then the whole screen where the windows flow,
+# a Sport story told at 200 %: on a 1366 x 768 laptop, with a window manager, and on a phone's
+# 720 x 1440 screen, which gives the window all of it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" xdotool imagemagick
@@ -53,3 +55,21 @@ tell_sport sport-200
 xdotool key alt+e
 wait "$yarno"
 yarno=""
+
+tell_sport_on_screen() {  # tell_sport_on_screen SCREEN SCREENSHOT [--window-manager]
+  stop_x
+  start_x "$1x24" ${3:-}
+  QT_SCALE_FACTOR=2 "$root/build/app/yarno" &
+  yarno=$!
+  sport=$(window Yarno)
+  focus "$sport"
+  type_answers Sam tennis "the Lions" ball nose clown
+  xdotool key alt+s
+  shoot root "$root/docs/$2.png"
+  echo "docs/$2.png"
+  xdotool key alt+e
+  wait "$yarno"
+  yarno=""
+}
+tell_sport_on_screen 1366x768 flow-laptop --window-manager
+tell_sport_on_screen 720x1440 flow-phone

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "ui/definitions.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -21,5 +22,8 @@ constexpr int cellHeight(int size10k)
     return pointsToPixels(size10k) * 5 / 4;
 }
 static_assert(cellHeight(82500) == 13 && cellHeight(120000) == 20);
+
+// The font of every control that has none of its own: the face's smallest design.
+inline constexpr FontDef kWindowFont{kEmbeddedFace, 82500, 400};
 
 }  // namespace ui

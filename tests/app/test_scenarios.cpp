@@ -1,5 +1,7 @@
 // Every scenario of the behaviour table on the desktop, offscreen: real clicks, typing and key
-// presses on the Qt windows, and what they show read back from the widgets.
+// presses on the Qt windows, and what they show read back from the widgets. Run as the backend
+// YARNO_SCENARIOS_BACKEND names: `qt` (the default) on a screen with room for the windows, or
+// `qt-flow` on one too small for them, where every window must flow.
 
 #include <QAccessible>
 #include <QAction>
@@ -41,6 +43,13 @@ std::string drawn(const QLabel& label)
     return s(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(&label))->text(QAccessible::Name));
 }
 
+// The backend this run plays as.
+std::string backend()
+{
+    const QByteArray name = qgetenv("YARNO_SCENARIOS_BACKEND");
+    return name.isEmpty() ? "qt" : name.toStdString();
+}
+
 class QtDriver final : public QObject, public scenario::Driver {
 public:
     ~QtDriver() override { QCoreApplication::instance()->removeEventFilter(this); }
@@ -53,6 +62,9 @@ public:
             test::openBroken(session_->registry(), session_->runtime());
         else
             session_->start();
+        const std::string first = broken ? "Broken" : "Sport";
+        if (flows(first) != (backend() == "qt-flow"))
+            throw std::runtime_error(first + (flows(first) ? " flows" : " does not flow") + " on this screen");
     }
     void type(const std::string& window, int box, const std::string& text) override
     {
@@ -69,6 +81,13 @@ public:
     void click(const std::string& window, const std::string& caption) override
     {
         QWidget* target = control(window, scenario::controlShowing(definition(window), caption));
+        // Where the window flows, a line of labels shows in their place.
+        if (!target->isVisible() && flows(window)) {
+            for (QLabel* line : onScreen(window)->findChildren<QLabel*>(QStringLiteral("line"))) {
+                if (line->isVisible() && drawn(*line) == caption)
+                    target = line;
+            }
+        }
         watched([&] { QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center()); });
     }
     void choose(const std::string& window, const std::string& menu, const std::string& item) override
@@ -122,6 +141,8 @@ public:
     scenario::Rows story(const std::string& window) override
     {
         QWidget* top = onScreen(window);
+        // A flowing window lays out the lines that appeared once the event loop comes round.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         std::vector<scenario::Piece> pieces;
         for (const QWidget* widget : top->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<const QLabel*>(widget);
@@ -129,6 +150,11 @@ public:
                 pieces.push_back({widget->y(), widget->x(), widget->geometry().bottom() + 1, label != nullptr, label ? drawn(*label) : ""});
         }
         return scenario::readStory(pieces);
+    }
+    bool flows(const std::string& window) override
+    {
+        const QWidget* central = static_cast<QMainWindow*>(onScreen(window))->centralWidget();
+        return central != nullptr && central->objectName() == QLatin1String("flow");
     }
     std::vector<std::string> labels(const std::string& window) override
     {
@@ -245,7 +271,7 @@ private Q_SLOTS:
     {
         QFETCH(int, index);
         const scenario::Scenario& one = all[std::size_t(index)];
-        if (const std::string why = one.skippedOn("qt"); !why.empty())
+        if (const std::string why = one.skippedOn(backend()); !why.empty())
             QSKIP(why.c_str());
         QtDriver driver;
         const std::vector<std::string> failures = scenario::play(one, driver);

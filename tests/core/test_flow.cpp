@@ -1,5 +1,6 @@
 // Each window drawn as one column, read the way a person reads the screen: the questions with
-// what was typed in their boxes, the buttons, and the story as told.
+// what was typed in their boxes, the buttons, and the story as told; and the screens on which
+// the windows flow, with the size the flow draws its text at.
 
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "tests/core/recording_backend.h"
 #include "ui/caption.h"
 #include "ui/flow.h"
+#include "ui/flow_rule.h"
 #include "ui/form.h"
 
 namespace {
@@ -97,10 +99,56 @@ void windowsFlowFromTheirDefinitions()
     }
 }
 
+// The program's windows at their classic size, in logical pixels: Sport 491 x 442 and Lottery
+// 489 x 461 under a menu bar, About 308 x 314. With edges of 4, a title bar of 24 and a menu bar
+// of 20, the screen must offer 499 x 513.
+void smallScreensFlow()
+{
+    constexpr ui::WindowFrame kFrame{.edge = 4, .titleBar = 24, .menuBar = 20};
+    struct Row {
+        const char* screen;
+        ui::Room offered;
+        bool flows;
+    };
+    const Row rows[] = {
+        {"1920 x 1080 at 100 %, a panel below", {1920, 1040}, false},
+        {"1920 x 1080 at 200 %", {960, 540}, false},
+        {"1366 x 768 at 100 %", {1366, 768}, false},
+        {"1366 x 768 at 200 %: too low", {683, 384}, true},
+        {"1920 x 1080 at 300 %", {640, 360}, true},
+        {"a phone upright, 360 x 720", {360, 720}, true},
+        {"a phone turned, 720 x 360", {720, 360}, true},
+        {"just room for every window", {499, 513}, false},
+        {"a pixel too narrow", {498, 513}, true},
+        {"a pixel too low", {499, 512}, true},
+    };
+    for (const Row& row : rows)
+        test::expectEqual(std::string(row.screen) + (row.flows ? ": flows" : ": classic"), ui::flows(app::kWindows, kFrame, row.offered), row.flows);
+
+    // A window system that gives a window less than its classic room (a phone shell maximising it)
+    // leaves it no frame of its own to count.
+    const ui::WindowDef* sport[] = {&stories::sport::kWindow};
+    const ui::WindowFrame menuOnly{.menuBar = 20};
+    test::expectEqual("Sport given its classic 491 x 462 stays classic", ui::flows(sport, menuOnly, {491, 462}), false);
+    test::expectEqual("Sport given a phone's 360 x 720 flows", ui::flows(sport, menuOnly, {360, 720}), true);
+
+    // The window face's 13 pixels, each a whole number of device pixels, at least 16 logical pixels.
+    struct Face {
+        double devicePixelRatio;
+        int devicePixels;  // for each pixel of the face
+    };
+    const Face faces[] = {{1, 2}, {1.25, 2}, {1.5, 2}, {1.75, 3}, {2, 3}, {2.5, 4}, {3, 4}, {4, 5}};
+    for (const Face& face : faces)
+        test::expectEqual("at " + std::to_string(face.devicePixelRatio) + " device pixels a pixel, a face pixel is "
+                              + std::to_string(face.devicePixels),
+                          ui::flowFacePixels(face.devicePixelRatio), face.devicePixels);
+}
+
 }  // namespace
 
 int main()
 {
     windowsFlowFromTheirDefinitions();
+    smallScreensFlow();
     return test::summary();
 }

@@ -45,6 +45,8 @@ public:
     virtual std::vector<std::string> windows() = 0;  // on screen, each as often as it shows
     virtual std::vector<std::string> answers(const std::string& window) = 0;
     virtual Rows story(const std::string& window) = 0;
+    // Whether the window flows: each row of its story is then one line of text.
+    virtual bool flows(const std::string& /*window*/) { return false; }
     virtual std::vector<std::string> labels(const std::string& window) = 0;  // what the visible labels show
     virtual std::vector<std::string> spoken() = 0;                          // every text since the start
     virtual std::optional<Box> box() = 0;

@@ -8,6 +8,10 @@ namespace scenario {
 
 namespace {
 
+// The backends a scenario may name: `web` stands for the browsers and the phone, `qt` for the
+// desktop in either drawing.
+constexpr std::string_view kBackends[] = {"core", "qt", "qt-flow", "web", "chromium", "firefox", "phone"};
+
 void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
@@ -105,7 +109,9 @@ std::string Scenario::skippedOn(std::string_view backend) const
 {
     const auto names = [&](const std::vector<std::string>& list) {
         const bool web = backend == "chromium" || backend == "firefox" || backend == "phone";
-        return std::any_of(list.begin(), list.end(), [&](const std::string& b) { return b == backend || (web && b == "web"); });
+        const bool qt = backend == "qt-flow";
+        return std::any_of(list.begin(), list.end(),
+                           [&](const std::string& b) { return b == backend || (web && b == "web") || (qt && b == "qt"); });
     };
     if ((!only.empty() && !names(only)) || names(skip))
         return reason;
@@ -144,6 +150,10 @@ std::vector<Scenario> readFile(const std::filesystem::path& file)
                 for (const Word& word : split(text.substr(start, colon - start)))
                     list.push_back(word.text);
                 list.erase(list.begin());
+                for (const std::string& backend : list) {
+                    if (std::find(std::begin(kBackends), std::end(kBackends), backend) == std::end(kBackends))
+                        throw std::runtime_error("no backend is called `" + backend + "`");
+                }
                 current.reason = text.substr(text.find_first_not_of(' ', colon + 1));
             } else {
                 current.lines.push_back(std::move(line));

@@ -33,7 +33,7 @@ struct Scenario {
     std::vector<std::string> only, skip;  // backends named by `only` and `not`
     std::string reason;
 
-    // Empty if it applies to this backend ("core", "qt", "chromium", "firefox", "phone"); else why not.
+    // Empty if it applies to this backend ("core", "qt", "qt-flow", "chromium", "firefox", "phone"); else why not.
     std::string skippedOn(std::string_view backend) const;
 };
 

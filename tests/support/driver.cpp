@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/project.h"
 #include "ui/form.h"
 #include "ui/qt/application.h"
 
@@ -20,7 +21,7 @@ namespace test {
 ui::Backend& desktop()
 {
     // Never destroyed: it would outlive the QApplication it needs.
-    static auto* const backend = new ui::qt::QtBackend(ui::qt::kIconPath);
+    static auto* const backend = new ui::qt::QtBackend(ui::qt::kIconPath, app::kWindows);
     return *backend;
 }
 

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+#include "ui/flow_rule.h"
+
 namespace ui::qt {
 
 namespace {
@@ -56,6 +58,19 @@ QRect onWholePixels(QRect rect, int flags, QSizeF text)
     return rect;
 }
 
+// A text whose size is no whole number of pixels (a face enlarged for the flow, 19.5 pixels high
+// at 200 %) centres at a fraction of a device pixel, and each of its pixels would smear over two.
+// The distance from where it would start, in the painter's units, back to the whole device pixel
+// before: none for the classic faces, which onWholePixels has already placed.
+QPointF offDevicePixels(const QPainter& painter, const QRect& rect, int flags, QSizeF text)
+{
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const auto off = [ratio](qreal at) { return (at * ratio - std::floor(at * ratio + 1e-6)) / ratio; };
+    const qreal x = (flags & Qt::AlignHCenter) ? rect.x() + (rect.width() - text.width()) / 2 : rect.x();
+    const qreal y = (flags & Qt::AlignVCenter) ? rect.y() + (rect.height() - text.height()) / 2 : rect.y();
+    return {off(x), off(y)};
+}
+
 // The index of the character a single "&" marks, or -1; "&&" is a literal "&".
 qsizetype mnemonicAt(const QString& text)
 {
@@ -70,6 +85,31 @@ qsizetype mnemonicAt(const QString& text)
 }
 
 }  // namespace
+
+QSize AppStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                 const QWidget* widget) const
+{
+    QSize contents = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if ((type == CT_MenuBarItem || type == CT_MenuItem) && widget != nullptr && widget->property(kFlowProperty).toBool())
+        contents = contents.expandedTo(QSize(kFlowTargetAtLeast, kFlowTargetAtLeast));
+    return contents;
+}
+
+void AppStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                           const QWidget* widget) const
+{
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element != CE_MenuItem || item == nullptr || widget == nullptr || !widget->property(kFlowProperty).toBool()) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    // The style draws a menu item's text itself, centred down the item: in the flow's faces that
+    // falls inside a device pixel, which the whole item is moved off.
+    const QPointF off = offDevicePixels(*painter, item->rect, Qt::AlignVCenter, {0, QFontMetricsF(item->font).height()});
+    painter->translate(-off);
+    QProxyStyle::drawControl(element, option, painter, widget);
+    painter->translate(off);
+}
 
 QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
 {
@@ -92,22 +132,27 @@ void AppStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, con
     const QFontMetricsF metrics(painter->font());
     const QSizeF size = metrics.size(flags, text);
     const QRect box = onWholePixels(rect, flags, size);
+    const QPointF off = offDevicePixels(*painter, box, flags, size);
+    painter->translate(-off);
     if (mnemonic < 0 || text.contains(QLatin1Char('\n'))) {
         QProxyStyle::drawItemText(painter, box, flags, palette, enabled, text, textRole);
-        return;
+    } else {
+        // Qt draws the access key's underline two pixels thick from half a pixel under the
+        // baseline (before the centring above), so at 100 % its edges round to whole rows and at
+        // 200 % they would not. Draw it on the rows it covers at 100 %, at every scale.
+        QProxyStyle::drawItemText(painter, box, (flags & ~Qt::TextShowMnemonic) | Qt::TextHideMnemonic, palette,
+                                  enabled, text, textRole);
+        QPointF origin = alignedRect(Qt::LeftToRight, Qt::Alignment(flags), size.toSize(), box).topLeft();
+        if (flags & Qt::AlignHCenter)
+            origin.setX(box.x() + (box.width() - size.width()) / 2);
+        const QString before = text.left(mnemonic - 1).replace(QStringLiteral("&&"), QStringLiteral("&"));
+        const qreal baseline = metrics.ascent()
+            + ((flags & Qt::AlignVCenter) ? rect.y() + (rect.height() - size.height()) / 2 : origin.y());
+        const QRectF underline(origin.x() + metrics.horizontalAdvance(before), std::floor(baseline) + 1,
+                               metrics.horizontalAdvance(text[mnemonic]), metrics.lineWidth());
+        painter->fillRect(underline, textRole == QPalette::NoRole ? painter->pen().brush() : palette.brush(textRole));
     }
-    // Qt draws the access key's underline two pixels thick from half a pixel under the baseline
-    // (before the centring above), so at 100 % its edges round to whole rows and at 200 % they
-    // would not. Draw it on the rows it covers at 100 %, at every scale.
-    QProxyStyle::drawItemText(painter, box, (flags & ~Qt::TextShowMnemonic) | Qt::TextHideMnemonic, palette, enabled,
-                              text, textRole);
-    const QPoint origin = alignedRect(Qt::LeftToRight, Qt::Alignment(flags), size.toSize(), box).topLeft();
-    const QString before = text.left(mnemonic - 1).replace(QStringLiteral("&&"), QStringLiteral("&"));
-    const qreal baseline = metrics.ascent()
-        + ((flags & Qt::AlignVCenter) ? rect.y() + (rect.height() - size.height()) / 2 : origin.y());
-    const QRectF underline(origin.x() + metrics.horizontalAdvance(before), std::floor(baseline) + 1,
-                           metrics.horizontalAdvance(text[mnemonic]), metrics.lineWidth());
-    painter->fillRect(underline, textRole == QPalette::NoRole ? painter->pen().brush() : palette.brush(textRole));
+    painter->translate(off);
 }
 
 }  // namespace ui::qt

@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <cmath>
+
 #include "ui/caption.h"
 
 namespace ui::qt {
@@ -20,9 +22,41 @@ Label::Label(const QString& caption, QWidget* parent)
     setText(caption);
 }
 
+void Label::setBreakingWords(bool breaking)
+{
+    breakingWords_ = breaking;
+    linesWidth_ = -1;
+    updateGeometry();
+    update();
+}
+
+int Label::heightForWidth(int width) const
+{
+    const QMargins margins = contentsMargins();
+    if (text().isEmpty())
+        return margins.top() + margins.bottom();
+    const qsizetype lines = brokenIntoLines(width - margins.left() - margins.right()).count(QLatin1Char('\n')) + 1;
+    return int(std::ceil(qreal(lines) * QFontMetricsF(font()).lineSpacing())) + margins.top() + margins.bottom();
+}
+
+QSize Label::sizeHint() const
+{
+    const QMargins margins = contentsMargins();
+    const int width = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) + margins.left() + margins.right();
+    return {width, heightForWidth(width)};
+}
+
+// Any width will do: the label takes more lines.
+QSize Label::minimumSizeHint() const
+{
+    const QMargins margins = contentsMargins();
+    return {margins.left() + margins.right(), heightForWidth(QWIDGETSIZE_MAX)};
+}
+
 // Qt's own wrapping also breaks after a "/" or a "-"; a caption breaks at blanks only, as it
 // does on every platform, so "team/person" stays whole. A word wider than the label stands on a
-// line of its own and is cut off at the label's edge; line breaks in the text stay.
+// line of its own and is cut off at the label's edge, or broken there where words break; line
+// breaks in the text stay.
 QString Label::brokenIntoLines(int width) const
 {
     const QFontMetricsF metrics(font());
@@ -47,6 +81,35 @@ QString Label::brokenIntoLines(int width) const
             lineStart = i + 1;
             lastBlank = -1;
         }
+    }
+    return breakingWords_ ? brokenInsideWords(broken, width) : broken;
+}
+
+// Each line still wider than the label is broken before the character that would cross its edge,
+// one character at least to a line. Characters are measured one at a time: the face has no
+// kerning, and a long answer measured prefix by prefix would take a while.
+QString Label::brokenInsideWords(const QString& lines, int width) const
+{
+    const QFontMetricsF metrics(font());
+    QString broken;
+    broken.reserve(lines.size());
+    qreal used = 0;
+    for (qsizetype i = 0; i < lines.size();) {
+        const qsizetype length = lines[i].isHighSurrogate() && i + 1 < lines.size() ? 2 : 1;
+        const QString character = lines.mid(i, length);
+        i += length;
+        if (character == QLatin1String("\n")) {
+            broken += character;
+            used = 0;
+            continue;
+        }
+        const qreal advance = metrics.horizontalAdvance(character);
+        if (used > 0 && used + advance > width && character != QLatin1String(" ")) {
+            broken += QLatin1Char('\n');
+            used = 0;
+        }
+        broken += character;
+        used += advance;
     }
     return broken;
 }

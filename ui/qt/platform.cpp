@@ -17,7 +17,7 @@ int runOnPlatform(int& argc, char** argv, const PlatformInfo& info,
         return 2;
     }
     qt::Application application(argc, argv, info.desktopFileName);
-    qt::QtBackend backend(qt::kIconPath);
+    qt::QtBackend backend(qt::kIconPath, info.windows);
     const std::unique_ptr<Program> program = start(backend);
     while (program->startStep()) {
     }

@@ -6,6 +6,7 @@
 #include "ui/form.h"
 #include "ui/qt/app_style.h"
 #include "ui/qt/form_window.h"
+#include "ui/qt/screen_fit.h"
 #include "ui/qt/text.h"
 #include "ui/qt/window_font.h"
 #include "ui/qt/window_icon.h"
@@ -16,8 +17,8 @@ namespace {
 
 class QtWindowPeer final : public WindowPeer {
 public:
-    QtWindowPeer(WindowEvents& events, const WindowDef& definition)
-        : window_(new FormWindow(events, definition))
+    QtWindowPeer(WindowEvents& events, const WindowDef& definition, ScreenFit& fit)
+        : window_(new FormWindow(events, definition, fit))
     {
     }
 
@@ -32,7 +33,7 @@ public:
 
     void setText(std::size_t textBox, std::string_view text) override { window_->setText(textBox, text); }
     void setCaption(std::size_t control, std::string_view caption) override { window_->setCaption(control, caption); }
-    void setControlVisible(std::size_t control, bool visible) override { window_->control(control)->setVisible(visible); }
+    void setControlVisible(std::size_t control, bool visible) override { window_->setControlVisible(control, visible); }
     void show(bool first) override { window_->showWindow(first); }
     void hide() override { window_->hide(); }
     void announce(std::string_view text) override { window_->announce(text); }
@@ -45,7 +46,8 @@ private:
 
 }  // namespace
 
-QtBackend::QtBackend(std::string_view iconPath)
+QtBackend::QtBackend(std::string_view iconPath, std::span<const WindowDef* const> windows)
+    : fit_(std::make_unique<ScreenFit>(windows))
 {
     // The run ends when no window is left on screen, which the core decides; to Qt, hidden
     // windows count as closed.
@@ -64,7 +66,7 @@ QtBackend::~QtBackend()
 
 std::unique_ptr<WindowPeer> QtBackend::createWindow(const WindowDef& definition, WindowEvents& events)
 {
-    return std::make_unique<QtWindowPeer>(events, definition);
+    return std::make_unique<QtWindowPeer>(events, definition, *fit_);
 }
 
 // Owned by the window whose handler raised it, a box is transient for that window and centred

@@ -12,5 +12,7 @@ namespace ui::qt {
 void installWindowFont();
 
 QFont fontFor(const FontDef& definition);
+// The same font drawn larger, for the flow: each pixel of the face facePixel logical pixels large.
+QFont flowFontFor(const FontDef& definition, qreal facePixel);
 
 }  // namespace ui::qt

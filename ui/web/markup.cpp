@@ -1,12 +1,12 @@
 #include "ui/web/markup.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 #include "ui/caption.h"
 #include "ui/checks.h"
 #include "ui/flow.h"
+#include "ui/flow_rule.h"
 #include "ui/joined_text.h"
 #include "ui/reading_order.h"
 #include "ui/tab_order.h"
@@ -484,23 +484,18 @@ constexpr int kFrameEdge = 1;
 constexpr int kFramePadding = 2;
 constexpr int kBarHeight = 18;
 
-// The window face in the flow is never under 16 CSS px, and each of its pixels is a whole number
-// of the screen's pixels, so it stays crisp. Each resolution listed gets the least such number;
-// between two of them the face is at least as large as it needs to be.
-constexpr int kFlowTextAtLeast = 16;
-constexpr int kWindowFaceCell = 13;
+// The screen resolutions the page's style names: each gets the window face's pixel in the flow
+// that the core's rule gives it; between two of them the face is at least as large as it needs.
 constexpr double kResolutions[] = {1.25, 1.5, 1.75, 2, 2.25, 2.5, 2.625, 2.75, 3, 3.5, 4, 5};
+
+// The frame page.css draws, as the core's rule counts a frame.
+constexpr WindowFrame kPageFrame{.edge = kFrameEdge + kFramePadding, .titleBar = kBarHeight, .menuBar = kBarHeight};
 
 std::string number(double value)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
     return text;
-}
-
-int flowFacePixels(double resolution)
-{
-    return static_cast<int>(std::ceil(kFlowTextAtLeast * resolution / kWindowFaceCell));
 }
 
 }  // namespace
@@ -519,15 +514,9 @@ std::string pageStyle()
 
 std::string flowCondition(std::span<const WindowDef* const> windows)
 {
-    constexpr int kFrame = 2 * (kFrameEdge + kFramePadding);
-    int width = 0;
-    int height = 0;
-    for (const WindowDef* window : windows) {
-        width = std::max(width, toPixels(window->width) + kFrame);
-        height = std::max(height, toPixels(window->height) + kFrame + kBarHeight + (window->menus.empty() ? 0 : kBarHeight));
-    }
+    const Room needed = roomNeeded(windows, kPageFrame);
     // A hundredth of a pixel less: the query holds below the full size, never at it.
-    return "(max-width:" + std::to_string(width - 1) + ".99px),(max-height:" + std::to_string(height - 1) + ".99px)";
+    return "(max-width:" + std::to_string(needed.width - 1) + ".99px),(max-height:" + std::to_string(needed.height - 1) + ".99px)";
 }
 
 }  // namespace ui::web

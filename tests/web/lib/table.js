@@ -4,6 +4,9 @@ const fs = require('node:fs');
 const path = require('node:path');
 
 const FOLDER = path.resolve(__dirname, '../../scenarios');
+// The backends a scenario may name: `web` stands for the browsers and the phone, `qt` for the
+// desktop in either drawing.
+const BACKENDS = ['core', 'qt', 'qt-flow', 'web', 'chromium', 'firefox', 'phone'];
 const ESCAPES = { n: '\n', r: '\r', t: '\t', 0: '\0' };
 
 // One line's words: { text, quoted }; a quoted text keeps its spaces and has its escapes decoded.
@@ -67,7 +70,10 @@ function readFile(file) {
             if (verb !== 'only' && verb !== 'not') { scenario.lines.push(line); continue; }
             const colon = line.text.indexOf(':');
             if (colon < 0) throw new Error(`${name}:${line.number}: \`only\` and \`not\` give their reason after a colon`);
-            scenario[verb].push(...line.text.slice(verb.length, colon).trim().split(/\s+/));
+            const backends = line.text.slice(verb.length, colon).trim().split(/\s+/);
+            const unknown = backends.find((b) => !BACKENDS.includes(b));
+            if (unknown) throw new Error(`${name}:${line.number}: no backend is called \`${unknown}\``);
+            scenario[verb].push(...backends);
             scenario.reason = line.text.slice(colon + 1).trim();
         }
         return scenario;
