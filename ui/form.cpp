@@ -1,7 +1,9 @@
 #include "ui/form.h"
 
 #include <string>
+#include <utility>
 
+#include "ui/backend.h"
 #include "ui/checks.h"
 #include "ui/run_time_error.h"
 
@@ -96,6 +98,11 @@ void Form::bindClick(std::string_view name, Handler handler)
 {
     requireLoaded("Click");
     clicks_[clickIndex(name)] = std::move(handler);
+}
+
+void Form::attach(std::unique_ptr<WindowPeer> peer)
+{
+    peer_ = std::move(peer);
 }
 
 const Handler& Form::clickHandler(std::size_t index) const
