@@ -65,12 +65,6 @@ void Form::messageBox(std::string_view prompt)
     owner_.messageBox(prompt);
 }
 
-void Form::prepare()
-{
-    requireLoaded("Show");
-    peer_->prepare();
-}
-
 void Form::show()
 {
     requireLoaded("Show");

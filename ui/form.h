@@ -65,8 +65,7 @@ public:
     // A modal box with a single OK button and no icon, over the window whose handler is running.
     void messageBox(std::string_view prompt);
 
-    // The window's own Visible, and its end. prepare readies a window for showing, ahead of it.
-    void prepare();
+    // The window's own Visible, and its end.
     void show();
     void hide();
     bool isVisible() const { return peer_ != nullptr && visible_; }

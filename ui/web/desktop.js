@@ -1,6 +1,7 @@
 // The page as the program's desktop: what the web backend (ui/web/*.cpp) asks of it, by these
-// method names, to put windows on the page, stack, show and hide them, and show message boxes and
-// the end screen. Each window's own state is in its PageWindow.
+// method names, to put windows on the page, stack, show and hide them, show message boxes and
+// the end screen, and run its work in tasks of their own. Each window's own state is in its
+// PageWindow.
 class Desktop {
   // program is emscripten's Module object, which delivers events to the program; windows maps
   // each window's element to its PageWindow, the written one already in.
@@ -13,6 +14,10 @@ class Desktop {
     // box stops the desktop's program until then, so its windows stay as they were meanwhile.
     this.afterBoxes = [];
     this.pendingEnd = null;
+    // The program's work put off to tasks of its own, [name, listener id] in order, and whether
+    // they are being run.
+    this.tasks = [];
+    this.runningTasks = false;
     // Until the program has started, what the player does is kept, and told to it in order once
     // it has (started).
     this.held = [];
@@ -79,12 +84,30 @@ class Desktop {
     return element;
   }
 
+  // Runs the listener id's work in a task of its own, once those asked for before it have run,
+  // each measured by its name. When the last has run, the program has started.
+  inTask(name, id) {
+    this.tasks.push([name, id]);
+    if (!this.runningTasks) this.runTasks();
+  }
+
+  async runTasks() {
+    this.runningTasks = true;
+    while (this.tasks.length) {
+      await nextTask();
+      const [name, id] = this.tasks.shift();
+      startStep(name, () => this.program.dispatch(id, null));
+    }
+    this.runningTasks = false;
+    this.started();
+  }
+
   tell(id, what) {
     if (this.held) this.held.push([id, what]);
     else this.program.dispatch(id, what);
   }
 
-  // The program has taken the last step of its start: what was held is told to it now.
+  // What was held is told to the program now.
   started() {
     const held = this.held;
     this.held = null;

@@ -38,18 +38,11 @@ const program = {
   onAbort: () => showNotice(hasWebAssembly ? 'failed' : 'no-wasm'),
   instantiateWasm: (imports, receive) => instantiateModule(imports, receive, () => showNotice('failed')),
   preInit: () => { program.yarno = new Desktop(program, pageWindows); },
-  // The program's main in a task of its own, after the runtime's start, then each step of the
-  // program's own start (building its first window, showing it) in a task of its own too.
+  // The program's main in a task of its own, after the runtime's start; the program then has its
+  // own start taken in tasks of their own too (the desktop's inTask).
   noInitialRun: true,
-  onRuntimeInitialized: () => nextTask()
-    .then(() => startStep('running the program', () => program.callMain([])))
-    .then(() => takeStartSteps(1)),
+  onRuntimeInitialized: () => nextTask().then(() => startStep('running the program', () => program.callMain([]))),
 };
-
-const takeStartSteps = (step) => nextTask().then(() => {
-  if (startStep(`starting the program, step ${step}`, () => program.takeStartStep())) return takeStartSteps(step + 1);
-  program.yarno.started();
-});
 
 // The program's script, kept as text in the page, starts once the first window has painted: run
 // by the parser, it would hold that paint back. The page's policy admits it by its hash.
