@@ -2,13 +2,18 @@
 // method names, to put windows on the page, stack, show and hide them, show message boxes and
 // the end screen, and run its work in tasks of their own. Each window's own state is in its
 // PageWindow.
-class Desktop {
-  // program is emscripten's Module object, which delivers events to the program; windows maps
-  // each window's element to its PageWindow, the written one already in.
-  constructor(program, windows) {
+import { elementOf } from './elements.js';
+import { listenToKeys } from './keyboard.js';
+import { MenuBar } from './menu_bar.js';
+import { PageWindow, isShown } from './page_window.js';
+import { measured, nextTask } from './tasks.js';
+import { dragByTitleBar, fit, place, toggleMaximised } from './window_placing.js';
+import { forgetWindow, frontWindow, keepWindow, raise, shownWindows, windowOf } from './window_stack.js';
+
+export class Desktop {
+  // program is emscripten's Module object, which delivers events to the program.
+  constructor(program) {
     this.program = program;
-    this.windows = windows;
-    this.topZ = 1;
     this.openBoxes = 0;
     // What the program asked of the windows while a box was up, done once it is dismissed: a
     // box stops the desktop's program until then, so its windows stay as they were meanwhile.
@@ -27,37 +32,19 @@ class Desktop {
     window.yarnoReady.then(() => window.dispatchEvent(new Event('yarnoready')));
     listenToKeys(this);
     document.addEventListener('pointerdown', (event) => {
-      for (const pageWindow of this.shownWindows()) {
+      for (const pageWindow of shownWindows()) {
         if (pageWindow.menuBar?.openTitle() && !event.target.closest('.menubar')) pageWindow.menuBar.close(false);
       }
     }, true);
-    window.addEventListener('resize', () => this.shownWindows().forEach(fit));
-  }
-
-  windowOf(element) {
-    return this.windows.get(element);
+    window.addEventListener('resize', () => shownWindows().forEach(fit));
   }
 
   hasOpenBox() {
     return this.openBoxes > 0;
   }
 
-  shownWindows() {
-    return shownWindowElements().map((element) => this.windowOf(element)).filter(Boolean);
-  }
-
-  frontWindow() {
-    const element = frontWindowElement();
-    return element && this.windowOf(element);
-  }
-
-  raise(pageWindow) {
-    const { style } = pageWindow.element;
-    if (+style.zIndex !== this.topZ) style.zIndex = String(++this.topZ);
-  }
-
   focusFront() {
-    this.frontWindow()?.focus();
+    frontWindow()?.focus();
   }
 
   fill(node, json) {
@@ -70,9 +57,9 @@ class Desktop {
     const element = document.getElementById(name);
     if (!element?.hasAttribute('data-written')) return null;
     element.removeAttribute('data-written');
-    const pageWindow = this.windowOf(element) ?? new PageWindow(element);
+    const pageWindow = windowOf(element) ?? new PageWindow(element);
     pageWindow.written = true;
-    this.windows.set(element, pageWindow);
+    keepWindow(pageWindow);
     return element;
   }
 
@@ -80,7 +67,7 @@ class Desktop {
   addWindow(json, parent) {
     const element = elementOf(JSON.parse(json));
     parent.appendChild(element);
-    this.windows.set(element, new PageWindow(element));
+    keepWindow(new PageWindow(element));
     return element;
   }
 
@@ -96,7 +83,7 @@ class Desktop {
     while (this.tasks.length) {
       await nextTask();
       const [name, id] = this.tasks.shift();
-      startStep(name, () => this.program.dispatch(id, null));
+      measured(name, () => this.program.dispatch(id, null));
     }
     this.runningTasks = false;
     this.started();
@@ -135,7 +122,7 @@ class Desktop {
       element.querySelector(`.menu-item[data-name="${name}"]`).addEventListener('click', () => tell(names.length + k));
     });
     element.querySelector('.close').addEventListener('click', () => tell(-1));
-    const pageWindow = this.windowOf(element);
+    const pageWindow = windowOf(element);
     // Buttons tapped in the written window before now, told in order, after what was typed.
     for (const target of pageWindow.takeTaps()) {
       const index = controls.findIndex((node) => node.contains(target));
@@ -152,9 +139,9 @@ class Desktop {
     pageWindow.tabs = tabs;
     const active = document.activeElement;
     if (element.contains(active) && !active.closest('.menubar')) pageWindow.lastFocus = active;
-    element.addEventListener('pointerdown', () => this.raise(pageWindow), true);
+    element.addEventListener('pointerdown', () => raise(pageWindow), true);
     element.addEventListener('focusin', (event) => {
-      this.raise(pageWindow);
+      raise(pageWindow);
       if (!event.target.closest('.menubar')) pageWindow.lastFocus = event.target;
     });
     pageWindow.menuBar = new MenuBar(pageWindow);
@@ -188,7 +175,7 @@ class Desktop {
   }
 
   showNow(element, first) {
-    const pageWindow = this.windowOf(element);
+    const pageWindow = windowOf(element);
     const wasHidden = element.hidden;
     element.hidden = false;
     if (first && !pageWindow.written) {
@@ -197,14 +184,14 @@ class Desktop {
     } else if (wasHidden) {
       fit(pageWindow);
     }
-    this.raise(pageWindow);
+    raise(pageWindow);
     // The written window keeps the focus where the player put it before the program ran.
     if (wasHidden || (first && !element.contains(document.activeElement))) pageWindow.focus();
     this.resolveReady(true);
   }
 
   hideNow(element) {
-    const pageWindow = this.windowOf(element);
+    const pageWindow = windowOf(element);
     const hadFocus = element.contains(document.activeElement);
     pageWindow.menuBar.close(false);
     pageWindow.menuBar.returnFocus = null;
@@ -215,7 +202,7 @@ class Desktop {
   removeNow(element) {
     const hadFocus = element.contains(document.activeElement);
     element.remove();
-    this.windows.delete(element);
+    forgetWindow(element);
     if (hadFocus) this.focusFront();
   }
 

@@ -12,6 +12,7 @@ import json
 import pathlib
 import re
 import subprocess
+import tempfile
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
@@ -45,10 +46,20 @@ def data_uri(kind, data):
     return "data:%s;base64,%s" % (kind, base64.b64encode(data).decode("ascii"))
 
 
-def joined(files):
-    """One script of the page's files: a block keeps their names out of the page's global scope."""
-    parts = [path.read_text(encoding="utf-8") for path in files]
-    return "'use strict';\n{\n" + "\n".join(parts) + "}\n"
+def bundled(entry, esbuild):
+    """The page's own script: its modules, from entry on through what each imports, as one
+    minified script whose names stay out of the page's global scope; esbuild fails on an import
+    of a file or a name that is not there. Returns the script and the files it was made from."""
+    with tempfile.TemporaryDirectory() as folder:
+        out, meta = pathlib.Path(folder, "page.js"), pathlib.Path(folder, "meta.json")
+        run = subprocess.run([str(esbuild), entry.name, "--bundle", "--minify", "--format=iife",
+                              "--banner:js='use strict';", "--log-level=warning",
+                              "--outfile=%s" % out, "--metafile=%s" % meta],
+                             cwd=entry.parent, capture_output=True, text=True)
+        if run.returncode != 0 or run.stderr.strip():
+            raise SystemExit("make_page.py: esbuild on %s:\n%s" % (entry, run.stderr))
+        inputs = [(entry.parent / name).resolve() for name in json.loads(meta.read_text(encoding="utf-8"))["inputs"]]
+        return out.read_text(encoding="utf-8"), inputs
 
 
 def sha256(text):
@@ -65,8 +76,11 @@ def main():
     parser = argparse.ArgumentParser()
     for option in ("script", "module", "template", "style", "fonts", "icon", "output"):
         parser.add_argument("--" + option, required=True, type=pathlib.Path)
-    # The page's own script, in files that run in the order given, in one scope of their own.
-    parser.add_argument("--page-script", required=True, type=pathlib.Path, nargs="+")
+    # The page's own script: the module it starts from, and the bundler.
+    parser.add_argument("--page-script", required=True, type=pathlib.Path)
+    parser.add_argument("--esbuild", required=True, type=pathlib.Path)
+    # Where to list, for the build, the files the page's script was made from.
+    parser.add_argument("--depfile", type=pathlib.Path)
     # The program built for the page's build-time platform (ui/web/page_facts.cpp), and what runs it.
     parser.add_argument("--facts", type=pathlib.Path)
     # The program that prints the sizes the style draws with (ui/web/print_page_style.cpp).
@@ -97,7 +111,10 @@ def main():
     written_css, written_html = facts["written"]["css"], facts["written"]["html"]
     style = inline("\n".join(faces) + "\n" + sizes + args.style.read_text(encoding="utf-8").replace("{{FLOW}}", facts["flow"])
                    + ".titlebar .icon{background:url(%s) 0 0/16px 16px}\n" % icon + written_css, "style")
-    page_script = inline(joined(args.page_script).replace("{{WINDOW_FACE}}", window_face), "script")
+    page_script, modules = bundled(args.page_script, args.esbuild)
+    if page_script.count("{{WINDOW_FACE}}") != 1:
+        raise SystemExit("make_page.py: the page's script does not name the window face once")
+    page_script = inline(page_script.replace("{{WINDOW_FACE}}", window_face), "script")
     script = inline(args.script.read_text(encoding="utf-8"), "script")
     module = base64.b64encode(gzip.compress(args.module.read_bytes(), compresslevel=9, mtime=0)).decode("ascii")
     csp = "; ".join([
@@ -118,6 +135,8 @@ def main():
                        ("MODULE", module)):
         page = page.replace("{{%s}}" % key, value, 1)
     args.output.write_text(page, encoding="utf-8")
+    if args.depfile:
+        args.depfile.write_text("%s: %s\n" % (args.output, " ".join(str(path) for path in modules)), encoding="utf-8")
 
 
 if __name__ == "__main__":
