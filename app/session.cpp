@@ -14,25 +14,7 @@ Session::Session(const ProjectRecord& project, ui::Backend& backend)
 
 void Session::start()
 {
-    while (startStep()) {
-    }
-}
-
-bool Session::startStep()
-{
-    switch (startStepsTaken_++) {
-    case 0:
-        registry_.reference(project_.startupWindow);
-        return true;
-    case 1:
-        registry_.reference(project_.startupWindow).prepare();
-        return true;
-    case 2:
-        registry_.show(project_.startupWindow);
-        return false;
-    default:
-        return false;
-    }
+    registry_.show(project_.startupWindow);
 }
 
 }  // namespace app

@@ -14,9 +14,8 @@ class Session final : public ui::Program {
 public:
     Session(const ProjectRecord& project, ui::Backend& backend);
 
-    // Shows the start-up window: builds it, then shows it, as two steps of the start.
+    // Shows the start-up window.
     void start();
-    bool startStep() override;
     int exec() override { return runtime_.exec(); }
 
     ui::Runtime& runtime() { return runtime_; }
@@ -26,7 +25,6 @@ private:
     const ProjectRecord& project_;
     ui::Runtime runtime_;
     WindowRegistry registry_;
-    int startStepsTaken_ = 0;
 };
 
 }  // namespace app

@@ -47,9 +47,6 @@ public:
     // order. Showing a window that is already on screen brings it to the front.
     virtual void show(bool first) = 0;
     virtual void hide() = 0;
-    // Readies the window for its first showing, ahead of it, where a backend can take that apart
-    // from the showing itself: the page starts in steps, each a task of its own.
-    virtual void prepare() {}
 
     // Has a screen reader speak text at once, without moving the focus or drawing anything; an
     // empty text withdraws the last announcement unspoken.

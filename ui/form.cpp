@@ -1,7 +1,9 @@
 #include "ui/form.h"
 
 #include <string>
+#include <utility>
 
+#include "ui/backend.h"
 #include "ui/checks.h"
 #include "ui/run_time_error.h"
 
@@ -63,12 +65,6 @@ void Form::messageBox(std::string_view prompt)
     owner_.messageBox(prompt);
 }
 
-void Form::prepare()
-{
-    requireLoaded("Show");
-    peer_->prepare();
-}
-
 void Form::show()
 {
     requireLoaded("Show");
@@ -96,6 +92,11 @@ void Form::bindClick(std::string_view name, Handler handler)
 {
     requireLoaded("Click");
     clicks_[clickIndex(name)] = std::move(handler);
+}
+
+void Form::attach(std::unique_ptr<WindowPeer> peer)
+{
+    peer_ = std::move(peer);
 }
 
 const Handler& Form::clickHandler(std::size_t index) const

@@ -5,9 +5,10 @@
 // what the user types comes back through the peer, so a property is read from here and never
 // from a widget.
 //
-// A Form knows only its owner, through FormOwner: the owner gives it its peer, delivers its
-// events, and is told when it is unloaded. An unloaded Form stays valid (but unusable) until its
-// owner lets it go, so a handler's Form& never dangles mid-handler.
+// A Form knows only its owner, through FormOwner: the owner (the Runtime) gives it its peer,
+// delivers its events, and is told when it is unloaded; what only the owner reaches is private to
+// it. An unloaded Form stays valid (but unusable) until its owner lets it go, so a handler's Form&
+// never dangles mid-handler.
 
 #include <cstddef>
 #include <functional>
@@ -16,12 +17,13 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/backend.h"
 #include "ui/definitions.h"
 
 namespace ui {
 
 class Form;
+class Runtime;
+class WindowPeer;
 
 // What a Form tells the one that owns it.
 class FormOwner {
@@ -63,8 +65,7 @@ public:
     // A modal box with a single OK button and no icon, over the window whose handler is running.
     void messageBox(std::string_view prompt);
 
-    // The window's own Visible, and its end. prepare readies a window for showing, ahead of it.
-    void prepare();
+    // The window's own Visible, and its end.
     void show();
     void hide();
     bool isVisible() const { return peer_ != nullptr && visible_; }
@@ -73,17 +74,16 @@ public:
     // Adds a Click handler to a control or menu item beyond those the definition brings; the
     // name is looked up here, once, and clicks find the handler by their index.
     void bindClick(std::string_view control, Handler handler);
-    // The handler bound to a click's index (see WindowEvents::clicked); empty when there is none.
-    const Handler& clickHandler(std::size_t index) const;
-
-    // The owner's part: the window's peer, and what the user typed into a text box.
-    void attach(std::unique_ptr<WindowPeer> peer) { peer_ = std::move(peer); }
-    void edited(std::size_t control, std::string text);
-
-    // The platform's window, for a backend's own tests; nullptr once unloaded.
-    WindowPeer* peer() const { return peer_.get(); }
 
 private:
+    friend class Runtime;
+    // The owner's part: the window's peer, what the user typed into a text box, and the handler
+    // bound to a click's index (see WindowEvents::clicked), empty when there is none.
+    void attach(std::unique_ptr<WindowPeer> peer);
+    void edited(std::size_t control, std::string text);
+    const Handler& clickHandler(std::size_t index) const;
+    WindowPeer* peer() const { return peer_.get(); }
+
     std::size_t control(std::string_view operation, std::string_view name) const;
     std::size_t clickIndex(std::string_view name) const;
     std::size_t textBox(std::string_view name) const;

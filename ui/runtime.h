@@ -32,6 +32,8 @@ public:
     // The newest loaded window built from this definition; nullptr when none is loaded.
     Form* loaded(const WindowDef& definition) const;
     std::size_t loadedCount() const { return loaded_.size(); }
+    // The platform's window of a Form, for a backend's own tests; nullptr once unloaded.
+    static WindowPeer* peerOf(const Form& form) { return form.peer(); }
 
     // A modal box with a single OK button and no icon. The window whose handler is running owns it.
     void messageBox(std::string_view prompt) override;

@@ -18,10 +18,7 @@ int runOnPlatform(int& argc, char** argv, const PlatformInfo& info,
     }
     qt::Application application(argc, argv, info.desktopFileName);
     qt::QtBackend backend(qt::kIconPath, info.windows);
-    const std::unique_ptr<Program> program = start(backend);
-    while (program->startStep()) {
-    }
-    return program->exec();
+    return start(backend)->exec();
 }
 
 }  // namespace ui

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "ui/form.h"
+#include "ui/runtime.h"
 #include "ui/qt/app_style.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/screen_fit.h"
@@ -99,7 +99,8 @@ void QtBackend::runEnded(int status)
 
 QWidget* windowOf(const Form& form)
 {
-    return form.peer() != nullptr ? static_cast<QtWindowPeer*>(form.peer())->window() : nullptr;
+    WindowPeer* const peer = Runtime::peerOf(form);
+    return peer != nullptr ? static_cast<QtWindowPeer*>(peer)->window() : nullptr;
 }
 
 }  // namespace ui::qt

@@ -1,18 +1,28 @@
 // The page as the program's desktop: what the web backend (ui/web/*.cpp) asks of it, by these
-// method names, to put windows on the page, stack, show and hide them, and show message boxes and
-// the end screen. Each window's own state is in its PageWindow.
-class Desktop {
-  // program is emscripten's Module object, which delivers events to the program; windows maps
-  // each window's element to its PageWindow, the written one already in.
-  constructor(program, windows) {
+// method names, to put windows on the page, stack, show and hide them, show message boxes and
+// the end screen, and run its work in tasks of their own. Each window's own state is in its
+// PageWindow.
+import { elementOf } from './elements.js';
+import { listenToKeys } from './keyboard.js';
+import { MenuBar } from './menu_bar.js';
+import { PageWindow, isShown } from './page_window.js';
+import { measured, nextTask } from './tasks.js';
+import { dragByTitleBar, fit, place, toggleMaximised } from './window_placing.js';
+import { forgetWindow, frontWindow, keepWindow, raise, shownWindows, windowOf } from './window_stack.js';
+
+export class Desktop {
+  // program is emscripten's Module object, which delivers events to the program.
+  constructor(program) {
     this.program = program;
-    this.windows = windows;
-    this.topZ = 1;
     this.openBoxes = 0;
     // What the program asked of the windows while a box was up, done once it is dismissed: a
     // box stops the desktop's program until then, so its windows stay as they were meanwhile.
     this.afterBoxes = [];
     this.pendingEnd = null;
+    // The program's work put off to tasks of its own, [name, listener id] in order, and whether
+    // they are being run.
+    this.tasks = [];
+    this.runningTasks = false;
     // Until the program has started, what the player does is kept, and told to it in order once
     // it has (started).
     this.held = [];
@@ -22,37 +32,19 @@ class Desktop {
     window.yarnoReady.then(() => window.dispatchEvent(new Event('yarnoready')));
     listenToKeys(this);
     document.addEventListener('pointerdown', (event) => {
-      for (const pageWindow of this.shownWindows()) {
+      for (const pageWindow of shownWindows()) {
         if (pageWindow.menuBar?.openTitle() && !event.target.closest('.menubar')) pageWindow.menuBar.close(false);
       }
     }, true);
-    window.addEventListener('resize', () => this.shownWindows().forEach(fit));
-  }
-
-  windowOf(element) {
-    return this.windows.get(element);
+    window.addEventListener('resize', () => shownWindows().forEach(fit));
   }
 
   hasOpenBox() {
     return this.openBoxes > 0;
   }
 
-  shownWindows() {
-    return shownWindowElements().map((element) => this.windowOf(element)).filter(Boolean);
-  }
-
-  frontWindow() {
-    const element = frontWindowElement();
-    return element && this.windowOf(element);
-  }
-
-  raise(pageWindow) {
-    const { style } = pageWindow.element;
-    if (+style.zIndex !== this.topZ) style.zIndex = String(++this.topZ);
-  }
-
   focusFront() {
-    this.frontWindow()?.focus();
+    frontWindow()?.focus();
   }
 
   fill(node, json) {
@@ -65,9 +57,9 @@ class Desktop {
     const element = document.getElementById(name);
     if (!element?.hasAttribute('data-written')) return null;
     element.removeAttribute('data-written');
-    const pageWindow = this.windowOf(element) ?? new PageWindow(element);
+    const pageWindow = windowOf(element) ?? new PageWindow(element);
     pageWindow.written = true;
-    this.windows.set(element, pageWindow);
+    keepWindow(pageWindow);
     return element;
   }
 
@@ -75,8 +67,26 @@ class Desktop {
   addWindow(json, parent) {
     const element = elementOf(JSON.parse(json));
     parent.appendChild(element);
-    this.windows.set(element, new PageWindow(element));
+    keepWindow(new PageWindow(element));
     return element;
+  }
+
+  // Runs the listener id's work in a task of its own, once those asked for before it have run,
+  // each measured by its name. When the last has run, the program has started.
+  inTask(name, id) {
+    this.tasks.push([name, id]);
+    if (!this.runningTasks) this.runTasks();
+  }
+
+  async runTasks() {
+    this.runningTasks = true;
+    while (this.tasks.length) {
+      await nextTask();
+      const [name, id] = this.tasks.shift();
+      measured(name, () => this.program.dispatch(id, null));
+    }
+    this.runningTasks = false;
+    this.started();
   }
 
   tell(id, what) {
@@ -84,7 +94,7 @@ class Desktop {
     else this.program.dispatch(id, what);
   }
 
-  // The program has taken the last step of its start: what was held is told to it now.
+  // What was held is told to the program now.
   started() {
     const held = this.held;
     this.held = null;
@@ -112,7 +122,7 @@ class Desktop {
       element.querySelector(`.menu-item[data-name="${name}"]`).addEventListener('click', () => tell(names.length + k));
     });
     element.querySelector('.close').addEventListener('click', () => tell(-1));
-    const pageWindow = this.windowOf(element);
+    const pageWindow = windowOf(element);
     // Buttons tapped in the written window before now, told in order, after what was typed.
     for (const target of pageWindow.takeTaps()) {
       const index = controls.findIndex((node) => node.contains(target));
@@ -129,9 +139,9 @@ class Desktop {
     pageWindow.tabs = tabs;
     const active = document.activeElement;
     if (element.contains(active) && !active.closest('.menubar')) pageWindow.lastFocus = active;
-    element.addEventListener('pointerdown', () => this.raise(pageWindow), true);
+    element.addEventListener('pointerdown', () => raise(pageWindow), true);
     element.addEventListener('focusin', (event) => {
-      this.raise(pageWindow);
+      raise(pageWindow);
       if (!event.target.closest('.menubar')) pageWindow.lastFocus = event.target;
     });
     pageWindow.menuBar = new MenuBar(pageWindow);
@@ -165,7 +175,7 @@ class Desktop {
   }
 
   showNow(element, first) {
-    const pageWindow = this.windowOf(element);
+    const pageWindow = windowOf(element);
     const wasHidden = element.hidden;
     element.hidden = false;
     if (first && !pageWindow.written) {
@@ -174,14 +184,14 @@ class Desktop {
     } else if (wasHidden) {
       fit(pageWindow);
     }
-    this.raise(pageWindow);
+    raise(pageWindow);
     // The written window keeps the focus where the player put it before the program ran.
     if (wasHidden || (first && !element.contains(document.activeElement))) pageWindow.focus();
     this.resolveReady(true);
   }
 
   hideNow(element) {
-    const pageWindow = this.windowOf(element);
+    const pageWindow = windowOf(element);
     const hadFocus = element.contains(document.activeElement);
     pageWindow.menuBar.close(false);
     pageWindow.menuBar.returnFocus = null;
@@ -192,7 +202,7 @@ class Desktop {
   removeNow(element) {
     const hadFocus = element.contains(document.activeElement);
     element.remove();
-    this.windows.delete(element);
+    forgetWindow(element);
     if (hadFocus) this.focusFront();
   }
 

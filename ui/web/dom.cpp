@@ -93,6 +93,11 @@ void drop(int listener)
     listeners().erase(listener);
 }
 
+void inTask(std::string_view name, int listener)
+{
+    glue().call<void>("inTask", str(name), listener);
+}
+
 val glue()
 {
     return val::module_property("yarno");

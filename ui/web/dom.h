@@ -26,6 +26,10 @@ int listen(val& node, std::string_view type, Listener handler);
 // The same for a listener the page calls by its id, with what it has to tell.
 int registerListener(Listener handler);
 void drop(int listener);
+// Has the page call listener, with null, in a task of its own after every task asked for before
+// it, measured as "yarno: <name>": the page's start goes so, a step a task, that a tap meanwhile
+// waits for one step only. Dropping the listener first cancels the call.
+void inTask(std::string_view name, int listener);
 
 // The page as the program's desktop (desktop.js), which keeps the behaviour JavaScript does
 // (keys, menus, placing and dragging windows): its methods, by name.

@@ -1,14 +1,17 @@
 // The keyboard, as on the desktop: Tab and Shift+Tab through a window's tab order, Alt with an
 // access key, the menu items' shortcuts, and the menu bar's own keys while it has the focus.
-// desktop tells which window a key goes to, and whether a modal box holds every key.
-const listenToKeys = (desktop) => {
+// desktop tells whether a modal box holds every key.
+import { byAccessKey, keyName } from './menu_bar.js';
+import { frontWindow, windowOf } from './window_stack.js';
+
+export const listenToKeys = (desktop) => {
   document.addEventListener('keydown', (event) => {
     if (desktop.hasOpenBox() || event.isComposing) return;
     const active = document.activeElement;
-    const element = active?.closest?.('main > .window') || frontWindowElement();
-    const pageWindow = element && desktop.windowOf(element);
-    if (!pageWindow || element.hidden) return;
-    const inMenuBar = active?.closest?.('.menubar') && element.contains(active);
+    const element = active?.closest?.('main > .window');
+    const pageWindow = element ? windowOf(element) : frontWindow();
+    if (!pageWindow || pageWindow.element.hidden) return;
+    const inMenuBar = active?.closest?.('.menubar') && pageWindow.element.contains(active);
     const handled = inMenuBar ? pageWindow.menuBar.key(event) : windowKey(pageWindow, event);
     if (handled) {
       event.preventDefault();

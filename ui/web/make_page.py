@@ -9,9 +9,11 @@ import gzip
 import hashlib
 import io
 import json
+import os
 import pathlib
 import re
 import subprocess
+import tempfile
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
@@ -45,10 +47,41 @@ def data_uri(kind, data):
     return "data:%s;base64,%s" % (kind, base64.b64encode(data).decode("ascii"))
 
 
-def joined(files):
-    """One script of the page's files: a block keeps their names out of the page's global scope."""
-    parts = [path.read_text(encoding="utf-8") for path in files]
-    return "'use strict';\n{\n" + "\n".join(parts) + "}\n"
+# The names the page's script may use without declaring them: the language's and the browser's.
+# Any other is an import missing or misspelt, which would fail only in a browser, at run time.
+GLOBALS = {
+    "Boolean", "JSON", "Map", "Math", "Object", "Promise", "String", "Uint8Array",
+    "DecompressionStream", "Event", "FontFace", "PerformanceObserver", "ReadableStream", "Response",
+    "WebAssembly", "atob", "document", "performance", "requestAnimationFrame", "setTimeout", "window",
+}
+# Prints the names a script uses without declaring them, with Debian's acorn-globals (node-acorn).
+FREE_NAMES = ("const names = require('acorn-globals')(require('fs').readFileSync(0, 'utf8'), {ecmaVersion: 'latest'});"
+              "console.log(JSON.stringify(names.map((name) => name.name)));")
+
+
+def bundled(entry, esbuild, node):
+    """The page's own script: its modules, from entry on through what each imports, as one
+    minified script whose names stay out of the page's global scope. esbuild fails on an import
+    of a file or a name that is not there; a name used but declared and imported nowhere fails
+    here. Returns the script and the files it was made from."""
+    with tempfile.TemporaryDirectory() as folder:
+        out, meta = pathlib.Path(folder, "page.js"), pathlib.Path(folder, "meta.json")
+        run = subprocess.run([str(esbuild), entry.name, "--bundle", "--minify", "--format=iife",
+                              "--banner:js='use strict';", "--log-level=warning",
+                              "--outfile=%s" % out, "--metafile=%s" % meta],
+                             cwd=entry.parent, capture_output=True, text=True)
+        if run.returncode != 0 or run.stderr.strip():
+            raise SystemExit("make_page.py: esbuild on %s:\n%s" % (entry, run.stderr))
+        script = out.read_text(encoding="utf-8")
+        inputs = [(entry.parent / name).resolve() for name in json.loads(meta.read_text(encoding="utf-8"))["inputs"]]
+    env = dict(os.environ, NODE_PATH=os.pathsep.join(filter(None, ("/usr/share/nodejs", os.environ.get("NODE_PATH")))))
+    free = json.loads(subprocess.run([node, "-e", FREE_NAMES], input=script, check=True, capture_output=True,
+                                     text=True, env=env).stdout)
+    unknown = sorted(set(free) - GLOBALS)
+    if unknown:
+        raise SystemExit("make_page.py: the page's script uses %s, declared nowhere: an import missing or misspelt?"
+                         % ", ".join(unknown))
+    return script, inputs
 
 
 def sha256(text):
@@ -65,8 +98,11 @@ def main():
     parser = argparse.ArgumentParser()
     for option in ("script", "module", "template", "style", "fonts", "icon", "output"):
         parser.add_argument("--" + option, required=True, type=pathlib.Path)
-    # The page's own script, in files that run in the order given, in one scope of their own.
-    parser.add_argument("--page-script", required=True, type=pathlib.Path, nargs="+")
+    # The page's own script: the module it starts from, and the bundler.
+    parser.add_argument("--page-script", required=True, type=pathlib.Path)
+    parser.add_argument("--esbuild", required=True, type=pathlib.Path)
+    # Where to list, for the build, the files the page's script was made from.
+    parser.add_argument("--depfile", type=pathlib.Path)
     # The program built for the page's build-time platform (ui/web/page_facts.cpp), and what runs it.
     parser.add_argument("--facts", type=pathlib.Path)
     # The program that prints the sizes the style draws with (ui/web/print_page_style.cpp).
@@ -97,7 +133,10 @@ def main():
     written_css, written_html = facts["written"]["css"], facts["written"]["html"]
     style = inline("\n".join(faces) + "\n" + sizes + args.style.read_text(encoding="utf-8").replace("{{FLOW}}", facts["flow"])
                    + ".titlebar .icon{background:url(%s) 0 0/16px 16px}\n" % icon + written_css, "style")
-    page_script = inline(joined(args.page_script).replace("{{WINDOW_FACE}}", window_face), "script")
+    page_script, modules = bundled(args.page_script, args.esbuild, args.node)
+    if page_script.count("{{WINDOW_FACE}}") != 1:
+        raise SystemExit("make_page.py: the page's script does not name the window face once")
+    page_script = inline(page_script.replace("{{WINDOW_FACE}}", window_face), "script")
     script = inline(args.script.read_text(encoding="utf-8"), "script")
     module = base64.b64encode(gzip.compress(args.module.read_bytes(), compresslevel=9, mtime=0)).decode("ascii")
     csp = "; ".join([
@@ -118,6 +157,8 @@ def main():
                        ("MODULE", module)):
         page = page.replace("{{%s}}" % key, value, 1)
     args.output.write_text(page, encoding="utf-8")
+    if args.depfile:
+        args.depfile.write_text("%s: %s\n" % (args.output, " ".join(str(path) for path in modules)), encoding="utf-8")
 
 
 if __name__ == "__main__":

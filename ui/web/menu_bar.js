@@ -1,6 +1,8 @@
 // A window's menu bar, as the WAI-ARIA menubar pattern has it: titles that open their menus by
 // click, by hover once one is open, and by the arrow keys, Home, End, Escape and access keys.
-class MenuBar {
+import { isShown } from './page_window.js';
+
+export class MenuBar {
   constructor(pageWindow) {
     this.pageWindow = pageWindow;
     this.returnFocus = null;  // where the focus was before the menu bar took it
@@ -118,12 +120,12 @@ const itemsOf = (title) => [...title.nextElementSibling.querySelectorAll('.menu-
 const stepThrough = (list, node, by) => list[(list.indexOf(node) + by + list.length) % list.length];
 
 // The letter or digit a key press names, whatever the keyboard's layout and modifiers.
-const keyName = (event) => {
+export const keyName = (event) => {
   if (/^Key[A-Z]$/.test(event.code)) return event.code.slice(3).toLowerCase();
   if (/^Digit[0-9]$/.test(event.code)) return event.code.slice(5);
   return event.key.length === 1 ? event.key.toLowerCase() : '';
 };
 
 // The first shown node of nodes whose access key is key, or null.
-const byAccessKey = (nodes, key) =>
+export const byAccessKey = (nodes, key) =>
   [...nodes].find((node) => node.getAttribute('data-access-key') === key && isShown(node)) ?? null;

@@ -130,8 +130,6 @@ int runOnPlatform(int&, char**, const PlatformInfo& info, const std::function<st
 {
     FactsBackend backend;
     const std::unique_ptr<Program> program = start(backend);
-    while (program->startStep()) {
-    }
     if (backend.written.empty()) {
         std::fprintf(stderr, "page facts: the program showed no window at its start\n");
         return 1;

@@ -1,8 +1,6 @@
-// The page: the web backend and the program it runs. A page cannot block, so runOnPlatform
-// makes the program and returns; the page then takes the start's steps (startStep) and goes on
-// delivering events; what it made lives on.
-
-#include <emscripten/bind.h>
+// The page: the web backend and the program it runs. A page cannot block, so runOnPlatform has
+// the program made in a task after main's and returns; the page goes on delivering events, and
+// what it made lives on.
 
 #include <functional>
 #include <memory>
@@ -27,37 +25,23 @@ Page& page()
     return *thePage;
 }
 
-// A new run starts from a click on the end screen, all at once.
-void playAgain()
+// The first run, and each new one from the end screen.
+void startRun()
 {
     Page& p = page();
     p.program.reset();
     p.program = p.start(*p.backend);
-    while (p.program->startStep()) {
-    }
-}
-
-// The page takes the first run's start steps, each in a task of its own, after main.
-bool takeStartStep()
-{
-    Page& p = page();
-    return p.program != nullptr && p.program->startStep();
 }
 
 }  // namespace
-
-EMSCRIPTEN_BINDINGS(yarno_start)
-{
-    emscripten::function("takeStartStep", &takeStartStep);
-}
 
 int runOnPlatform(int&, char**, const PlatformInfo&, const std::function<std::unique_ptr<Program>(Backend&)>& start)
 {
     Page& p = page();
     p.start = start;
-    p.backend = std::make_unique<web::WebBackend>(&playAgain);
-    p.program = p.start(*p.backend);
-    return p.program->exec();
+    p.backend = std::make_unique<web::WebBackend>(&startRun);
+    p.backend->startInTasks();
+    return 0;  // the page's event loop is the browser's
 }
 
 }  // namespace ui

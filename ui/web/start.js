@@ -1,6 +1,14 @@
 // Start-up: runs right after the window the build wrote into the page, so that window shows,
 // placed and in the window font, while the program is still to start; then starts the program
-// once that first paint is on screen.
+// once that first paint is on screen. The page's script begins here (make_page.py bundles it).
+import { bytesOfBase64 } from './base64.js';
+import { Desktop } from './desktop.js';
+import { PageWindow } from './page_window.js';
+import { instantiateModule } from './program_loading.js';
+import { measured, nextTask } from './tasks.js';
+import { listenToViewToggle } from './view_toggle.js';
+import { fit, place } from './window_placing.js';
+import { keepWindow } from './window_stack.js';
 
 // The window face, from its bytes: the face is ready before the first layout, where one loaded
 // from CSS would come only after the program's script has run.
@@ -11,18 +19,16 @@ window.yarnoShown = face.loaded.then(() => document.fonts.ready);
 
 const hasWebAssembly = typeof WebAssembly === 'object';
 const writtenElement = document.querySelector('main > .window[data-written]');
-// Every window on the page, by its element: the desktop adds those the program makes.
-const pageWindows = new Map();
 if (hasWebAssembly && writtenElement) {
   const written = new PageWindow(writtenElement);
   written.keepTaps();
-  pageWindows.set(writtenElement, written);
+  keepWindow(written);
   writtenElement.hidden = false;
   fit(written);
   place(written);
-  writtenElement.style.zIndex = '1';
+  written.stackAt(1);
 }
-listenToViewToggle(() => shownWindowElements().map((element) => pageWindows.get(element)).filter(Boolean));
+listenToViewToggle();
 
 // A browser without WebAssembly, or one the program cannot start in, gets words, not a blank page
 // nor a window that does nothing.
@@ -37,19 +43,12 @@ if (!hasWebAssembly) showNotice('no-wasm');
 const program = {
   onAbort: () => showNotice(hasWebAssembly ? 'failed' : 'no-wasm'),
   instantiateWasm: (imports, receive) => instantiateModule(imports, receive, () => showNotice('failed')),
-  preInit: () => { program.yarno = new Desktop(program, pageWindows); },
-  // The program's main in a task of its own, after the runtime's start, then each step of the
-  // program's own start (building its first window, showing it) in a task of its own too.
+  preInit: () => { program.yarno = new Desktop(program); },
+  // The program's main in a task of its own, after the runtime's start; the program then has its
+  // own start taken in tasks of their own too (the desktop's inTask).
   noInitialRun: true,
-  onRuntimeInitialized: () => nextTask()
-    .then(() => startStep('running the program', () => program.callMain([])))
-    .then(() => takeStartSteps(1)),
+  onRuntimeInitialized: () => nextTask().then(() => measured('running the program', () => program.callMain([]))),
 };
-
-const takeStartSteps = (step) => nextTask().then(() => {
-  if (startStep(`starting the program, step ${step}`, () => program.takeStartStep())) return takeStartSteps(step + 1);
-  program.yarno.started();
-});
 
 // The program's script, kept as text in the page, starts once the first window has painted: run
 // by the parser, it would hold that paint back. The page's policy admits it by its hash.
@@ -63,7 +62,7 @@ const startProgram = () => {
   script.textContent = code.textContent;
   code.remove();
   // The script's own run, up to asking for the module, in a task of its own: it is the longest.
-  setTimeout(() => startStep('running the script', () => document.body.appendChild(script)), 0);
+  setTimeout(() => measured('running the script', () => document.body.appendChild(script)), 0);
 };
 // Once the browser has put that paint on screen, where it says so; else after the next frame.
 document.addEventListener('DOMContentLoaded', () => {

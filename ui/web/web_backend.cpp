@@ -7,15 +7,27 @@
 
 namespace ui::web {
 
-WebBackend::WebBackend(std::function<void()> playAgain)
+WebBackend::WebBackend(std::function<void()> startRun)
     : desktop_(document().call<val>("querySelector", std::string("main")))
-    , playAgain_(std::move(playAgain))
+    , startRun_(std::move(startRun))
 {
 }
 
 WebBackend::~WebBackend()
 {
+    drop(startListener_);
     drop(playAgainListener_);
+}
+
+void WebBackend::startInTasks()
+{
+    startListener_ = registerListener([this](val) {
+        drop(startListener_);
+        startingInTasks_ = true;
+        startRun_();
+        startingInTasks_ = false;
+    });
+    inTask("starting the program", startListener_);
 }
 
 // Made when a run first ends, not while the page is starting.
@@ -37,7 +49,7 @@ void WebBackend::makeEndScreen()
     // Called from a click on the end screen, never while the run that ended is on the stack.
     playAgainListener_ = listen(again, "click", [this](val) {
         setHidden(ended_, true);
-        playAgain_();
+        startRun_();
     });
     append(ended_, again);
     append(desktop_, ended_);
@@ -45,7 +57,7 @@ void WebBackend::makeEndScreen()
 
 std::unique_ptr<WindowPeer> WebBackend::createWindow(const WindowDef& definition, WindowEvents& events)
 {
-    return std::make_unique<WebWindow>(definition, events, desktop_);
+    return std::make_unique<WebWindow>(definition, events, desktop_, startingInTasks_);
 }
 
 // A page cannot wait for the user: the box returns at once, and showModal keeps every window

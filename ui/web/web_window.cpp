@@ -8,8 +8,9 @@
 
 namespace ui::web {
 
-WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& desktop)
-    : definition_(definition)
+WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& desktop, bool inTasks)
+    : firstShowInTasks_(inTasks)
+    , definition_(definition)
     , events_(events)
     , listener_(registerListener([this](const val& event) { heard(event); }))
 {
@@ -54,6 +55,13 @@ WebWindow::~WebWindow()
 
 void WebWindow::heard(const val& event)
 {
+    if (event.isNull()) {
+        if (bound_)
+            catchUp();
+        else
+            bind();
+        return;
+    }
     const int index = event["index"].as<int>();
     if (index < 0) {
         events_.closeRequested();
@@ -133,6 +141,27 @@ void WebWindow::redrawLineOf(std::size_t label)
 
 void WebWindow::show(bool first)
 {
+    if (first && firstShowInTasks_) {
+        showWaiting_ = true;
+        const std::string name(definition_.name);
+        inTask("readying " + name, listener_);
+        inTask("showing " + name, listener_);
+        return;
+    }
+    catchUp();
+    showNow(first);
+}
+
+void WebWindow::catchUp()
+{
+    if (showWaiting_) {
+        showWaiting_ = false;
+        showNow(true);
+    }
+}
+
+void WebWindow::showNow(bool first)
+{
     bind();
     // The window written into the page is where the player has been all along.
     const bool appears = root_["hidden"].as<bool>() && !(first && writtenIn_);
@@ -148,6 +177,7 @@ void WebWindow::show(bool first)
 
 void WebWindow::hide()
 {
+    catchUp();
     bind();
     glue().call<void>("hideWindow", root_);
 }

@@ -15,7 +15,9 @@ namespace ui::web {
 
 class WebWindow final : public WindowPeer {
 public:
-    WebWindow(const WindowDef& definition, WindowEvents& events, val& desktop);
+    // inTasks: its first showing readies it in a task of its own and shows it in the next, as
+    // the page's start does.
+    WebWindow(const WindowDef& definition, WindowEvents& events, val& desktop, bool inTasks);
     ~WebWindow() override;
     WebWindow(const WebWindow&) = delete;
     WebWindow& operator=(const WebWindow&) = delete;
@@ -25,13 +27,16 @@ public:
     void setControlVisible(std::size_t control, bool visible) override;
     void show(bool first) override;
     void hide() override;
-    void prepare() override { bind(); }
     void announce(std::string_view text) override;
 
 private:
-    // What the page reports: {index, text} for a click or, with text, an edit; index -1 for the close box.
+    // What the page reports: {index, text} for a click or, with text, an edit; index -1 for the
+    // close box; null when a task of the window's start is due.
     void heard(const val& event);
     void bind();
+    // A first showing still waiting for its task is done now, so what follows comes after it.
+    void catchUp();
+    void showNow(bool first);
     val controlNode(std::size_t index);
     void redrawLineOf(std::size_t label);
 
@@ -47,6 +52,8 @@ private:
     std::vector<bool> visible_;
     bool writtenIn_ = false;
     bool bound_ = false;
+    bool firstShowInTasks_;
+    bool showWaiting_ = false;
 
     const WindowDef& definition_;
     WindowEvents& events_;
