@@ -23,276 +23,146 @@ void fail(const std::string& what)
     throw std::runtime_error(what);
 }
 
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
-std::size_t digitsAt(std::string_view text, std::size_t i, bool hex)
-{
-    std::size_t end = i;
-    while (end < text.size() && (std::isdigit(static_cast<unsigned char>(text[end])) || (hex && std::isxdigit(static_cast<unsigned char>(text[end])))))
-        ++end;
-    return end - i;
-}
-
-// The quoted text that starts at line[i] == '"'; i ends past it and any "*N" after it.
-std::string quoted(std::string_view line, std::size_t& i)
-{
-    std::string text;
-    for (++i; i < line.size() && line[i] != '"'; ++i) {
-        if (line[i] != '\\') {
-            text += line[i];
-            continue;
-        }
-        const char c = ++i < line.size() ? line[i] : '\0';
-        if (c == 'n' || c == 'r' || c == 't' || c == '0' || c == '"' || c == '\\') {
-            text += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c == '0' ? '\0' : c;
-        } else if (const std::size_t hex = digitsAt(line, i + 2, true); c == 'u' && i + 1 < line.size() && line[i + 1] == '{' && hex > 0
-                                                                         && hex <= 6 && line.substr(i + 2 + hex, 1) == "}") {
-            appendUtf8(text, char32_t(std::stoul(std::string(line.substr(i + 2, hex)), nullptr, 16)));
-            i += 2 + hex;
-        } else {
-            fail("no such escape: \\" + std::string(1, c));
-        }
-    }
-    if (i >= line.size())
-        fail("a quoted text is not closed");
-    ++i;
-    if (i < line.size() && line[i] == '*') {
-        const std::size_t digits = digitsAt(line, i + 1, false);
-        if (digits == 0)
-            fail("a `*` after a quoted text takes a number");
-        const unsigned long times = std::stoul(std::string(line.substr(i + 1, digits)));
-        std::string repeated;
-        for (unsigned long n = 0; n < times; ++n)
-            repeated += text;
-        text = std::move(repeated);
-        i += 1 + digits;
-    }
-    if (i < line.size() && line[i] != ' ' && line[i] != '\t')
-        fail("a quoted text runs into the word after it");
-    return text;
-}
-
-// The length of the whitespace character at text[i], or 0: Unicode's White_Space, in UTF-8.
-std::size_t spaceAt(std::string_view text, std::size_t i)
-{
-    static constexpr char32_t kWide[] = {0x85, 0xA0, 0x1680, 0x2028, 0x2029, 0x202F, 0x205F, 0x3000};
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead == ' ' || (lead >= '\t' && lead <= '\r'))
-        return 1;
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    if (length == 1 || i + length > text.size())
-        return 0;
-    char32_t c = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k)
-        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    const bool space = (c >= 0x2000 && c <= 0x200A) || std::find(std::begin(kWide), std::end(kWide), c) != std::end(kWide);
-    return space ? length : 0;
-}
-
 bool isBox(std::string_view word)
 {
     return word.size() == 1 && word[0] >= '1' && word[0] <= '6';
 }
 
-// The words of one line, taken in turn; each take says what it expected when the line runs short.
-class Words {
-public:
-    explicit Words(std::vector<Word> words)
-        : words_(std::move(words))
-    {
-    }
-
-    bool atEnd() const { return next_ == words_.size(); }
-    bool nextIs(std::string_view plain) const { return !atEnd() && !words_[next_].quoted && words_[next_].text == plain; }
-
-    std::string plain(std::string_view what)
-    {
-        if (atEnd() || words_[next_].quoted)
-            fail("expected " + std::string(what) + (atEnd() ? " at the end" : ", not a quoted text"));
-        return words_[next_++].text;
-    }
-    std::string text(std::string_view what)
-    {
-        if (atEnd() || !words_[next_].quoted)
-            fail("expected " + std::string(what) + " in quotes" + (atEnd() ? " at the end" : ", not " + words_[next_].text));
-        return words_[next_++].text;
-    }
-    std::string keyword(std::initializer_list<std::string_view> choices)
-    {
-        std::string listed;
-        for (const std::string_view choice : choices) {
-            if (nextIs(choice))
-                return words_[next_++].text;
-            listed += (listed.empty() ? "" : " or ") + std::string(choice);
-        }
-        fail("expected " + listed + (atEnd() ? " at the end" : ", not " + words_[next_].text));
-        return {};
-    }
-    std::string window()
-    {
-        const std::string name = plain("a window");
-        if (!isWindow(name))
-            fail("no window is called " + name);
-        return name;
-    }
-    // The remaining words, joined by one space: a caption.
-    std::string caption()
-    {
-        std::string joined = plain("a caption");
-        while (!atEnd())
-            joined += " " + plain("a caption");
-        return joined;
-    }
-    // A box's number or a button's caption: the remaining words, or the next one (quoted if it has spaces).
-    std::string target() { return checked(caption()); }
-    std::string item()
-    {
-        if (atEnd())
-            fail("expected a box's number or a caption at the end");
-        return checked(words_[next_++].text);
-    }
-    std::vector<std::string> texts(std::string_view what, std::size_t count)
-    {
-        std::vector<std::string> out;
-        for (std::size_t i = 0; i < count; ++i)
-            out.push_back(text(what));
-        return out;
-    }
-    void end()
-    {
-        if (!atEnd())
-            fail("a stray word: " + words_[next_].text);
-    }
-
-private:
-    static std::string checked(const std::string& named)
-    {
-        if (named.find_first_not_of("0123456789") == std::string::npos && !isBox(named))
-            fail("no box is numbered " + named);
-        return named;
-    }
-
-    std::vector<Word> words_;
-    std::size_t next_ = 0;
+// clang-format off
+// Every line of a scenario, as README.md lists them: its first words, what it takes after them
+// (as take() spells it, table.h), and what the player is told it is; `empty`, alone, stands for none.
+struct Form {
+    std::string_view said, takes, verb, empty = {};
 };
+constexpr Form kForms[] = {
+    // said                takes            verb         empty
+    {"type",               "W N T",         "type"},
+    {"answer",             "W T T T T T T", "type"},  // six `type`s
+    {"click",              "W C",           "click"},
+    {"choose",             "W C",           "choose"},
+    {"close",              "W",             "close"},
+    {"focus",              "W C",           "focus"},
+    {"press",              "W K",           "press"},
+    {"dismiss",            "",              "dismiss"},
+    {"play again",         "",              "play again"},
+    {"expect windows",     "W+",            "windows",   "none"},
+    {"expect answers",     "W T T T T T T", "answers"},
+    {"expect story",       "W",             "story"},  // its rows follow
+    {"expect no story",    "W",             "story"},
+    {"expect spoken",      "T+",            "spoken",    "nothing"},
+    {"expect box",         "T T",           "box"},
+    {"expect no box",      "",              "box"},
+    {"expect running",     "",              "ended"},
+    {"expect ended",       "S",             "ended"},
+    {"expect shows",       "W T",           "shows"},
+    {"expect focus",       "W C",           "focus"},
+    {"expect tab order",   "W I+",          "tab order"},
+    {"expect changes",     "H+",            "changes",   "none"},
+};
+constexpr std::pair<char, std::string_view> kTakes[] = {
+    {'W', "a window"}, {'N', "a box's number"}, {'T', "a quoted text"}, {'K', "a key press"}, {'S', "a status"},
+    {'C', "a caption"}, {'I', "a box's number or a caption"}, {'H', "show or hide"}, {'E', "an effect"},
+    {'P', "a quoted text or a box's number"},
+};
+// clang-format on
 
-Line step(Words& words, std::string_view verb)
+std::string what(char kind)
 {
-    constexpr std::string_view kSteps[] = {"type", "click", "choose", "close", "focus", "press", "dismiss", "play"};
-    if (std::find(std::begin(kSteps), std::end(kSteps), verb) == std::end(kSteps))
-        fail("no such step: " + std::string(verb));
-    Line line;
-    line.verb = verb;
-    if (verb == "play") {
-        words.keyword({"again"});
-        line.verb = "play again";
-    } else if (verb != "dismiss") {
-        line.window = words.window();
-    }
-    if (verb == "type") {
-        line.words = {words.plain("a box's number"), words.text("a text")};
-        if (!isBox(line.words[0]))
-            fail("no box is numbered " + line.words[0]);
-    } else if (verb == "click") {
-        line.words = {words.caption()};
-    } else if (verb == "choose") {
-        const std::string path = words.caption();
-        const std::size_t gt = path.find(" > ");
-        if (gt == std::string::npos || gt == 0 || gt + 3 == path.size() || path.find(" > ", gt + 1) != std::string::npos)
-            fail("choose takes MENU > ITEM");
-        line.words = {path.substr(0, gt), path.substr(gt + 3)};
-    } else if (verb == "focus") {
-        line.words = {words.target()};
-    } else if (verb == "press") {
-        line.words = {words.plain("keys")};
-        if (!isKeys(line.words[0]))
-            fail("no such keys: " + line.words[0]);
-    }
-    words.end();
-    return line;
+    return std::string(std::find_if(std::begin(kTakes), std::end(kTakes), [&](const auto& t) { return t.first == kind; })->second);
 }
 
-// takesRows: it is `expect story`, whose rows follow.
-Line expectation(Words& words, bool& takesRows)
+// One thing a line takes, from words[i] on; i ends past it.
+std::string takeOne(char kind, const std::vector<Word>& words, std::size_t& i)
 {
-    Line line;
-    line.expect = true;
-    line.verb = words.keyword({"windows", "answers", "story", "no", "spoken", "box", "running", "ended", "shows", "focus", "tab", "changes"});
-    if (line.verb == "windows") {
-        if (words.nextIs("none"))
-            words.plain("none");
-        else
-            do
-                line.words.push_back(words.window());
-            while (!words.atEnd());
-        std::sort(line.words.begin(), line.words.end());
-    } else if (line.verb == "answers") {
-        line.window = words.window();
-        line.words = words.texts("an answer", 6);
-    } else if (line.verb == "story") {
-        line.window = words.window();
-        takesRows = true;
-    } else if (line.verb == "no") {
-        line.verb = words.keyword({"story", "box"});
-        if (line.verb == "story")
-            line.window = words.window();
-    } else if (line.verb == "spoken") {
-        if (words.nextIs("nothing"))
-            words.plain("nothing");
-        else
-            do
-                line.words.push_back(words.text("a spoken text"));
-            while (!words.atEnd());
-    } else if (line.verb == "box") {
-        line.words = {words.text("a title"), words.text("a prompt")};
-    } else if (line.verb == "running") {
-        line.verb = "ended";
-        line.words = {"running"};
-    } else if (line.verb == "ended") {
-        line.words = {words.plain("a status")};
-        if (digitsAt(line.words[0], 0, false) != line.words[0].size())
-            fail("a status is a number, not " + line.words[0]);
-    } else if (line.verb == "shows") {
-        line.window = words.window();
-        line.words = {words.text("a label's text")};
-    } else if (line.verb == "focus") {
-        line.window = words.window();
-        line.words = {words.target()};
-    } else if (line.verb == "tab") {
-        words.keyword({"order"});
-        line.verb = "tab order";
-        line.window = words.window();
-        do
-            line.words.push_back(words.item());
-        while (!words.atEnd());
-    } else if (line.verb == "changes") {
-        if (words.nextIs("none"))
-            words.plain("none");
-        else
-            do {
-                const std::string change = words.keyword({"show", "hide"});
-                line.words.push_back(change + " " + words.window());
-            } while (!words.atEnd());
+    if (i == words.size())
+        fail("expected " + what(kind) + " at the end");
+    const Word& word = words[i++];
+    if (word.quoted != (kind == 'T') && kind != 'I' && kind != 'P')
+        fail("expected " + what(kind) + ", not " + (word.quoted ? "\"" + word.text + "\"" : word.text));
+    std::string text = word.text;
+    if (kind == 'C') {
+        while (i < words.size() && !words[i].quoted)
+            text += " " + words[i++].text;
     }
-    words.end();
-    return line;
+    if ((kind == 'H' || kind == 'E') && (text == "show" || text == "hide"))
+        return text + " " + takeOne('W', words, i);
+    if (kind == 'E' && text == "notice")
+        return text + " " + takeOne('T', words, i);
+    if (kind == 'E' && (text == "tell" || text == "clear" || text == "unload" || text == "nothing"))
+        return text;
+    const bool number = text.find_first_not_of("0123456789") == std::string::npos;
+    const bool box = kind == 'N' || (kind == 'P' && !word.quoted) || ((kind == 'C' || kind == 'I') && number);
+    if ((kind == 'W' && !isWindow(text)) || (kind == 'K' && !isKeys(text)) || (kind == 'S' && !number) || kind == 'H' || kind == 'E'
+        || (box && !isBox(text)))
+        fail(text + " is not " + what(box ? 'N' : kind));
+    return text;
+}
+
+// The form a line's first words say, and how many words that is.
+const Form& formOf(const std::vector<Word>& words, std::size_t& used)
+{
+    for (const Form& form : kForms) {
+        const std::vector<Word> said = split(form.said);
+        used = said.size();
+        if (words.size() >= used && std::equal(said.begin(), said.end(), words.begin(),
+                                               [](const Word& a, const Word& b) { return !b.quoted && a.text == b.text; }))
+            return form;
+    }
+    std::string said = words[0].text;
+    for (std::size_t i = 1; i < std::min<std::size_t>(words.size(), 3); ++i)
+        said += " " + words[i].text;
+    fail("no such " + std::string(words[0].text == "expect" ? "expectation: " : "step: ") + said);
+    return kForms[0];
+}
+
+// `only BACKENDS: why` or `not BACKENDS: why`.
+void limit(Scenario& scenario, std::string_view text)
+{
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos || text.find_first_not_of(" \t", colon + 1) == std::string::npos)
+        fail("`only` and `not` give their reason after a colon");
+    const std::vector<Word> named = split(text.substr(0, colon));
+    if (named.size() < 2)
+        fail("expected a backend before the colon");
+    auto& list = named[0].text == "only" ? scenario.only : scenario.skip;
+    for (std::size_t i = 1; i < named.size(); ++i) {
+        if (named[i].quoted || std::find(kBackends.begin(), kBackends.end(), named[i].text) == kBackends.end())
+            fail(named[i].text + " is not a backend");
+        list.push_back(named[i].text);
+    }
+    scenario.reason = text.substr(text.find_first_not_of(" \t", colon + 1));
+}
+
+// One line that is neither a row, `only`, `not` nor `open`.
+std::vector<Line> read(const std::vector<Word>& words, int number)
+{
+    std::size_t used = 0;
+    const Form& form = formOf(words, used);
+    const bool none = !form.empty.empty() && words.size() == used + 1 && !words[used].quoted && words[used].text == form.empty;
+    std::vector<std::string> taken = none ? std::vector<std::string>() : take(form.takes, words, used);
+    Line line{number, form.said.starts_with("expect"), std::string(form.verb), {}, {}, {}, {}};
+    if (form.takes.starts_with("W") && !form.takes.starts_with("W+")) {
+        line.window = taken.front();
+        taken.erase(taken.begin());
+    }
+    line.words = std::move(taken);
+    if (form.said == "answer") {
+        std::vector<Line> typed;
+        for (std::size_t box = 0; box < line.words.size(); ++box)
+            typed.push_back({number, false, "type", line.window, {std::to_string(box + 1), line.words[box]}, {}, {}});
+        return typed;
+    }
+    if (form.said == "choose") {
+        const std::size_t gt = line.words[0].find(" > ");
+        if (gt == std::string::npos || gt == 0 || gt + 3 == line.words[0].size())
+            fail("choose takes MENU > ITEM");
+        line.words = {line.words[0].substr(0, gt), line.words[0].substr(gt + 3)};
+    }
+    if (form.said == "expect running")
+        line.words = {"running"};
+    if (line.verb == "windows")
+        std::sort(line.words.begin(), line.words.end());
+    return {line};
 }
 
 // A scenario's lines from its block; throws "file:line: why" for the first line that cannot be read.
@@ -310,54 +180,29 @@ void readLines(Scenario& scenario, const Block& block)
     try {
         for (const auto& [at, text] : block.body) {
             number = at;
-            Words words(split(text));
-            const std::string verb = words.plain("a step or expectation");
-            if (verb == "row") {
+            const std::vector<Word> words = split(text);
+            if (words[0].quoted)
+                fail("a line starts with its verb, not a quoted text");
+            if (words[0].text == "row") {
                 if (!rowsWanted)
                     fail("a row belongs under `expect story`");
                 Line& story = scenario.lines.back();
-                story.rows.emplace_back();
-                do
-                    story.rows.back().push_back(words.text("a piece of the story"));
-                while (!words.atEnd());
+                story.rows.push_back(take("T+", words, 1));
                 story.lines.push_back(oneLine(story.rows.back()));
                 continue;
             }
             closeStory();
-            if (verb == "only" || verb == "not") {
-                const std::size_t colon = text.find(':');
-                if (colon == std::string::npos || text.find_first_not_of(" \t", colon + 1) == std::string::npos)
-                    fail("`only` and `not` give their reason after a colon");
-                Words named(split(text.substr(0, colon)));
-                named.plain(verb);
-                auto& list = verb == "only" ? scenario.only : scenario.skip;
-                do {
-                    list.push_back(named.plain("a backend"));
-                    if (std::find(kBackends.begin(), kBackends.end(), list.back()) == kBackends.end())
-                        fail("no backend is called " + list.back());
-                } while (!named.atEnd());
-                scenario.reason = text.substr(text.find_first_not_of(" \t", colon + 1));
-                continue;
-            }
-            if (verb == "open") {
-                if (!scenario.lines.empty() || scenario.broken)
+            if (words[0].text == "only" || words[0].text == "not") {
+                limit(scenario, text);
+            } else if (words[0].text == "open") {
+                if (!scenario.lines.empty() || take("W", words, 1) != std::vector<std::string>{"Broken"})
                     fail("`open Broken` can only be the first step");
-                words.keyword({"Broken"});
-                words.end();
                 scenario.broken = true;
-                continue;
+            } else {
+                for (Line& line : read(words, number))
+                    scenario.lines.push_back(std::move(line));
+                rowsWanted = words[0].text == "expect" && words[1].text == "story";
             }
-            if (verb == "answer") {
-                const std::string window = words.window();
-                const std::vector<std::string> answers = words.texts("an answer", 6);
-                words.end();
-                for (std::size_t box = 0; box < answers.size(); ++box)
-                    scenario.lines.push_back({number, false, "type", window, {std::to_string(box + 1), answers[box]}, {}, {}});
-                continue;
-            }
-            Line line = verb == "expect" ? expectation(words, rowsWanted) : step(words, verb);
-            line.number = number;
-            scenario.lines.push_back(std::move(line));
         }
         closeStory();
     } catch (const std::exception& error) {
@@ -366,6 +211,21 @@ void readLines(Scenario& scenario, const Block& block)
 }
 
 }  // namespace
+
+std::vector<std::string> take(std::string_view takes, const std::vector<Word>& words, std::size_t from)
+{
+    std::vector<std::string> taken;
+    for (std::size_t at = 0; at < takes.size(); at += 2) {
+        const bool many = at + 1 < takes.size() && takes[at + 1] == '+';
+        do
+            taken.push_back(takeOne(takes[at], words, from));
+        while (many && from < words.size());
+        at += many ? 1 : 0;
+    }
+    if (from < words.size())
+        fail("a stray word: " + words[from].text);
+    return taken;
+}
 
 std::span<const std::string_view> backends()
 {
@@ -386,53 +246,9 @@ bool isKeys(std::string_view keys)
     }
     if (keys.size() == 1)
         return std::isupper(static_cast<unsigned char>(keys[0])) || std::isdigit(static_cast<unsigned char>(keys[0]));
-    if (keys.size() <= 3 && keys[0] == 'F' && digitsAt(keys, 1, false) == keys.size() - 1)
-        return std::stoi(std::string(keys.substr(1))) >= 1 && std::stoi(std::string(keys.substr(1))) <= 12;
+    if (keys.size() > 1 && keys[0] == 'F' && keys.substr(1).find_first_not_of("0123456789") == std::string_view::npos)
+        return keys.size() <= 3 && std::stoi(std::string(keys.substr(1))) >= 1 && std::stoi(std::string(keys.substr(1))) <= 12;
     return std::find(kKeys.begin(), kKeys.end(), keys) != kKeys.end();
-}
-
-std::vector<Word> split(std::string_view line)
-{
-    std::vector<Word> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        if (line[i] == ' ' || line[i] == '\t') {
-            ++i;
-        } else if (line[i] == '"') {
-            words.push_back({quoted(line, i), true});
-        } else {
-            const std::size_t end = std::min(line.find_first_of(" \t", i), line.size());
-            words.push_back({std::string(line.substr(i, end - i)), false});
-            if (words.back().text.find('"') != std::string::npos)
-                fail("a quote inside a word: " + words.back().text);
-            i = end;
-        }
-    }
-    return words;
-}
-
-std::string oneLine(const std::vector<std::string>& pieces)
-{
-    std::string line;
-    for (const std::string& piece : pieces) {
-        std::string words;  // the piece, each run of whitespace one space, none at its ends
-        for (std::size_t i = 0; i < piece.size();) {
-            if (const std::size_t space = spaceAt(piece, i)) {
-                if (!words.empty() && words.back() != ' ')
-                    words += ' ';
-                i += space;
-            } else {
-                words += piece[i++];
-            }
-        }
-        if (!words.empty() && words.back() == ' ')
-            words.pop_back();
-        if (words.empty())
-            continue;
-        const bool runsOn = line.empty() || line.back() == '$' || std::string_view(",.;:!?").find(words[0]) != std::string_view::npos;
-        line += (runsOn ? "" : " ") + words;
-    }
-    return line;
 }
 
 std::string Scenario::skippedOn(std::string_view backend) const

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/scenarios/words.h"
+
 namespace scenario {
 
 using Rows = std::vector<std::vector<std::string>>;
@@ -50,13 +52,6 @@ struct Scenario {
     std::string skippedOn(std::string_view backend) const;
 };
 
-// A word of a line; quoted texts keep their spaces and have their escapes decoded.
-struct Word {
-    std::string text;
-    bool quoted = false;
-};
-std::vector<Word> split(std::string_view line);
-
 // A line in column 0 and the indented lines under it, each with its line number.
 struct Block {
     int number = 0;
@@ -65,12 +60,17 @@ struct Block {
 };
 std::vector<Block> blocks(const std::filesystem::path& file);
 
+// The words of a line from `from` on, as `takes` spells them, a letter each; a letter and + take
+// one or more. Throws on a word missing, out of place or left over.
+//   W a window      N a box's number      T a quoted text      K a key press      S a status
+//   C a caption: the plain words that remain (or a box's number)
+//   I a box's number or a caption, one word      H show or hide, then a window
+//   E an effect, with its window or text (README.md)      P a quoted text or a box's number
+std::vector<std::string> take(std::string_view takes, const std::vector<Word>& words, std::size_t from);
+
 // The windows a line may name, as a person names them, and the keys it may press (`Alt+S`, `F1`).
 bool isWindow(std::string_view name);
 bool isKeys(std::string_view keys);
-
-// How a row of pieces reads as one line of text (README.md, "Where a window flows").
-std::string oneLine(const std::vector<std::string>& pieces);
 
 std::vector<Scenario> readFile(const std::filesystem::path& file);
 // Every *.txt of the folder but model.txt, in name order.

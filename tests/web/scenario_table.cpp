@@ -4,7 +4,7 @@
 // only what plays a step in a browser; what the table's lines mean is decided here, once.
 //
 //   const table = require('build-web/scenario_table.js');
-//   table.scenarios(), table.model(), new table.Expected()
+//   table.scenarios(), table.model(), new table.Expected(), table.oneLine(['had won $', '42'])
 
 #include <emscripten/bind.h>
 
@@ -16,55 +16,42 @@ namespace {
 
 using emscripten::val;
 
-val strings(const std::vector<std::string>& list)
+val js(const std::string& text)
+{
+    return val(text);
+}
+
+template <typename T>
+val js(const std::vector<T>& list)
 {
     val out = val::array();
-    for (const std::string& text : list)
-        out.call<void>("push", text);
+    for (const T& each : list)
+        out.call<void>("push", js(each));
     return out;
 }
 
-val rows(const scenario::Rows& story)
-{
-    val out = val::array();
-    for (const auto& row : story)
-        out.call<void>("push", strings(row));
-    return out;
-}
-
-val line(const scenario::Line& read)
+val object(std::initializer_list<std::pair<const char*, val>> fields)
 {
     val out = val::object();
-    out.set("number", read.number);
-    out.set("expect", read.expect);
-    out.set("verb", read.verb);
-    out.set("window", read.window);
-    out.set("words", strings(read.words));
-    out.set("rows", rows(read.rows));
-    out.set("lines", strings(read.lines));
+    for (const auto& [name, value] : fields)
+        out.set(name, value);
     return out;
 }
 
-// Each scenario with, for every backend, why it is skipped there ("" where it runs).
+// Each scenario with its lines, and for every backend why it is skipped there ("" where it runs).
 val scenarios()
 {
     val out = val::array();
     for (const scenario::Scenario& read : scenario::readAll(scenario::folder())) {
-        val one = val::object();
-        one.set("file", read.file);
-        one.set("name", read.name);
-        one.set("number", read.number);
-        one.set("broken", read.broken);
-        one.set("error", read.error);
-        val skipped = val::object();
+        val skipped = val::object(), lines = val::array();
         for (const std::string_view backend : scenario::backends())
             skipped.set(std::string(backend), read.skippedOn(backend));
-        one.set("skipped", skipped);
-        val lines = val::array();
-        for (const scenario::Line& each : read.lines)
-            lines.call<void>("push", line(each));
-        one.set("lines", lines);
-        out.call<void>("push", one);
+        for (const scenario::Line& l : read.lines) {
+            lines.call<void>("push", object({{"number", val(l.number)}, {"expect", val(l.expect)}, {"verb", js(l.verb)}, {"window", js(l.window)},
+                                             {"words", js(l.words)}, {"rows", js(l.rows)}, {"lines", js(l.lines)}}));
+        }
+        out.call<void>("push", object({{"file", js(read.file)}, {"name", js(read.name)}, {"number", val(read.number)}, {"broken", val(read.broken)},
+                                       {"error", js(read.error)}, {"skipped", skipped}, {"lines", lines}}));
     }
     return out;
 }
@@ -81,22 +68,14 @@ val model()
     val windows = val::object();
     for (const auto& [name, window] : theModel().windows) {
         std::vector<std::string> controls;
+        val keys = val::object();
         for (const auto& each : window.does)
             controls.push_back(each.first);
-        val keys = val::object();
         for (const auto& [pressed, control] : window.keys)
             keys.set(pressed, control);
-        val one = val::object();
-        one.set("story", window.hasStory);
-        one.set("controls", strings(controls));
-        one.set("keys", keys);
-        one.set("tab", strings(window.tab));
-        windows.set(name, one);
+        windows.set(name, object({{"story", val(window.hasStory)}, {"controls", js(controls)}, {"keys", keys}, {"tab", js(window.tab)}}));
     }
-    val out = val::object();
-    out.set("start", theModel().start);
-    out.set("windows", windows);
-    return out;
+    return object({{"start", js(theModel().start)}, {"windows", windows}});
 }
 
 scenario::Expected* expected()
@@ -105,28 +84,25 @@ scenario::Expected* expected()
 }
 
 // What a person should see now: the windows on screen, the run's end, and for each window on
-// screen its focus (if known), answers and story, the story also line by line as in the flow.
+// screen its focus (null where the model does not know it), answers and story, also as lines.
 val seen(const scenario::Expected& expected)
 {
     val windows = val::object();
     for (const std::string& name : expected.onScreen()) {
         const scenario::WindowState& state = *expected.window(name);
-        val one = val::object();
-        one.set("focus", state.focusKnown ? val(state.focus) : val::null());
-        one.set("answers", strings(state.answers));
         const scenario::Rows story = expected.story(name);
         std::vector<std::string> lines;
         for (const auto& row : story)
             lines.push_back(scenario::oneLine(row));
-        one.set("story", rows(story));
-        one.set("lines", strings(lines));
-        windows.set(name, one);
+        windows.set(name, object({{"focus", state.focusKnown ? js(state.focus) : val::null()}, {"answers", js(state.answers)},
+                                  {"story", js(story)}, {"lines", js(lines)}}));
     }
-    val out = val::object();
-    out.set("onScreen", strings(expected.onScreen()));
-    out.set("ended", expected.ended() ? val(*expected.ended()) : val::null());
-    out.set("windows", windows);
-    return out;
+    return object({{"onScreen", js(expected.onScreen())}, {"ended", expected.ended() ? val(*expected.ended()) : val::null()}, {"windows", windows}});
+}
+
+std::string oneLine(const val& pieces)
+{
+    return scenario::oneLine(emscripten::vecFromJSArray<std::string>(pieces));
 }
 
 }  // namespace
@@ -135,6 +111,7 @@ EMSCRIPTEN_BINDINGS(scenario_table)
 {
     emscripten::function("scenarios", &scenarios);
     emscripten::function("model", &model);
+    emscripten::function("oneLine", &oneLine);
     // Each step returns the text of the message box it should bring up, or "".
     emscripten::class_<scenario::Expected>("Expected")
         .constructor(&expected, emscripten::allow_raw_pointers())
