@@ -23,15 +23,16 @@
 #include "app/project.h"
 #include "app/navigation.h"
 #include "app/session.h"
-#include "tests/robustness/expected.h"
+#include "tests/scenarios/expected.h"
 #include "tests/scenarios/names.h"
+#include "tests/scenarios/play.h"
 #include "tests/support/driver.h"
 #include "ui/caption.h"
 #include "ui/checks.h"
 #include "ui/form.h"
 
-using robust::Expected;
-using robust::WindowState;
+using scenario::Expected;
+using scenario::WindowState;
 using scenario::formName;
 
 namespace {

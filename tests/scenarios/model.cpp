@@ -1,41 +1,73 @@
 #include "tests/scenarios/model.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace scenario {
 
+namespace {
+
+// clang-format off
+// Every line of model.txt (README.md), and what it takes after its first word (as take() spells it).
+constexpr std::pair<std::string_view, std::string_view> kLines[] = {
+    {"window", "W"},  // and `story` if it has one
+    {"start",  "W"},
+    {"story",  "W"},  // its rows follow
+    {"does",   "W T E+"},
+    {"keys",   "W T T"},
+    {"tab",    "W I+"},
+};
+// clang-format on
+
+// One line of model.txt and its rows; line is the number of the line being read, for the error.
+void readLine(Model& model, const Block& block, int& line)
+{
+    std::vector<Word> words = split(block.head);
+    const bool hasStory = words.size() == 3 && words[0].text == "window" && words[2].text == "story" && !words[2].quoted;
+    if (hasStory)
+        words.pop_back();
+    const auto* form = std::find_if(std::begin(kLines), std::end(kLines), [&](const auto& l) { return !words[0].quoted && l.first == words[0].text; });
+    if (form == std::end(kLines))
+        throw std::runtime_error("no such line: " + words[0].text);
+    if (form->first != "story" && !block.body.empty())
+        throw std::runtime_error("only `story` takes rows");
+    const std::vector<std::string> taken = take(form->second, words, 1);
+    ModelWindow& window = model.windows[taken[0]];
+    if (form->first == "window")
+        window.hasStory = hasStory;
+    else if (form->first == "start")
+        model.start = taken[0];
+    for (const auto& [number, text] : block.body) {
+        line = number;
+        const std::vector<Word> row = split(text);
+        if (row[0].quoted || row[0].text != "row")
+            throw std::runtime_error("expected a row");
+        take("P+", row, 1);
+        window.story.emplace_back(row.begin() + 1, row.end());
+    }
+    for (std::size_t i = 2; form->first == "does" && i < taken.size(); ++i) {
+        const std::size_t space = taken[i].find(' ');
+        window.does[taken[1]].push_back({taken[i].substr(0, space), space == std::string::npos ? "" : taken[i].substr(space + 1)});
+    }
+    if (form->first == "keys" && !isKeys(taken[1]))
+        throw std::runtime_error(taken[1] + " is not a key press");
+    if (form->first == "keys")
+        window.keys[taken[1]] = taken[2];
+    if (form->first == "tab")
+        window.tab.assign(taken.begin() + 1, taken.end());
+}
+
+}  // namespace
+
 Model readModel(const std::filesystem::path& file)
 {
     Model model;
-    for (const Scenario& block : readFile(file)) {
-        const std::vector<Word> words = split(block.name);
-        const auto word = [&](std::size_t i) -> const std::string& {
-            if (i >= words.size())
-                throw std::runtime_error("model.txt:" + std::to_string(block.number) + ": too few words");
-            return words[i].text;
-        };
-        const std::string& verb = word(0);
-        ModelWindow& window = model.windows[word(1)];
-        if (verb == "window") {
-            window.hasStory = words.size() > 2 && word(2) == "story";
-        } else if (verb == "start") {
-            model.start = word(1);
-        } else if (verb == "story") {
-            window.story = block.rows;
-        } else if (verb == "does") {
-            auto& effects = window.does[word(2)];
-            for (std::size_t i = 3; i < words.size(); ++i) {
-                const bool named = word(i) == "show" || word(i) == "hide" || word(i) == "notice";
-                effects.push_back({word(i), named ? word(i + 1) : std::string()});
-                i += named ? 1 : 0;
-            }
-        } else if (verb == "keys") {
-            window.keys[word(2)] = word(3);
-        } else if (verb == "tab") {
-            for (std::size_t i = 2; i < words.size(); ++i)
-                window.tab.push_back(word(i));
-        } else {
-            throw std::runtime_error("model.txt:" + std::to_string(block.number) + ": no such line: " + block.name);
+    for (const Block& block : blocks(file)) {
+        int line = block.number;
+        try {
+            readLine(model, block, line);
+        } catch (const std::exception& error) {
+            throw std::runtime_error(file.filename().string() + ":" + std::to_string(line) + ": " + error.what());
         }
     }
     return model;

@@ -1,7 +1,8 @@
 #pragma once
-// Plays one scenario through a driver: the steps become the driver's actions, and every
-// expectation is checked against what the driver reports seeing and hearing. A driver knows one
-// backend; this file knows the table's words, so each backend's driver stays small.
+// Plays one scenario, as the table's reader gives it, through a driver: the steps become the
+// driver's actions, and every expectation is checked against what the driver reports seeing and
+// hearing. A driver knows one backend; this file knows what the table's lines mean, so each
+// backend's driver stays small. (The browsers' player, tests/web/lib/play.js, mirrors it.)
 
 #include <functional>
 #include <optional>
@@ -11,8 +12,6 @@
 #include "tests/scenarios/table.h"
 
 namespace scenario {
-
-using Rows = std::vector<std::vector<std::string>>;
 
 struct Box {
     std::string title, prompt;
@@ -44,8 +43,7 @@ public:
 
     virtual std::vector<std::string> windows() = 0;  // on screen, each as often as it shows
     virtual std::vector<std::string> answers(const std::string& window) = 0;
-    virtual Rows story(const std::string& window) = 0;
-    // Whether the window flows: each row of its story is then one line of text.
+    virtual Rows story(const std::string& window) = 0;  // where the window flows, each row its one line
     virtual bool flows(const std::string& /*window*/) { return false; }
     virtual std::vector<std::string> labels(const std::string& window) = 0;  // what the visible labels show
     virtual std::vector<std::string> spoken() = 0;                          // every text since the start

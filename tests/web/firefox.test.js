@@ -5,8 +5,7 @@ const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const puppeteer = require('puppeteer-core');
-const { readAll, skippedOn } = require('./lib/table');
-const { PAGE, puppeteerPage, driver } = require('./lib/page');
+const { PAGE, table, puppeteerPage, driver } = require('./lib/page');
 const { play } = require('./lib/play');
 const { randomRun } = require('./lib/random_run');
 const { webChecks } = require('./lib/web_checks');
@@ -30,8 +29,8 @@ before(async () => {
 });
 after(async () => browser?.close());
 
-for (const scenario of readAll()) {
-    test(`${scenario.file}: ${scenario.name}`, { skip: skip || skippedOn(scenario, 'firefox') || false, timeout: 30_000 },
+for (const scenario of skip ? [] : table().scenarios()) {
+    test(`${scenario.file}: ${scenario.name}`, { skip: scenario.skipped.firefox || false, timeout: 30_000 },
         async () => assert.deepEqual(await play(scenario, d), []));
 }
 

@@ -12,6 +12,8 @@ const PAGE = path.resolve(ROOT, process.env.YARNO_PAGE || 'build-web/yarno.html'
 const PROBE = path.join(path.dirname(PAGE), 'error_probe.html');
 const AXE = require.resolve('axe-core/axe.min.js');
 const NAMES = { Form1: 'Sport', Form2: 'About', Form3: 'Lottery', Form9: 'Broken' };
+// The behaviour table's one reader, built beside the page (tests/web/scenario_table.cpp).
+const table = () => require(path.join(path.dirname(PAGE), 'scenario_table.js'));
 
 // The table's key names as the automation libraries name them: "Ctrl+N" is "Control+n".
 const keyNames = (keys) => keys.replace(/^Ctrl\+/, 'Control+').replace(/\b(Down|Up|Left|Right)$/, 'Arrow$1')
@@ -131,4 +133,4 @@ function driver(p) {
     };
 }
 
-module.exports = { ROOT, PAGE, PROBE, playwrightPage, puppeteerPage, open, watch, driver };
+module.exports = { ROOT, PAGE, PROBE, table, playwrightPage, puppeteerPage, open, watch, driver };

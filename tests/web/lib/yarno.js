@@ -1,11 +1,9 @@
 // What the phone's and the ink's suites share, on Playwright's Chromium: where the page is, the
 // example answers and stories, and in-page probes that read the windows by their controls' names.
 // The scenarios have their own driver (page.js).
-const path = require('node:path');
 const { pathToFileURL } = require('node:url');
+const { ROOT, PAGE, table } = require('./page');
 
-const ROOT = path.resolve(__dirname, '../../..');
-const PAGE = path.resolve(ROOT, process.env.YARNO_PAGE || 'build-web/yarno.html');
 const URL = pathToFileURL(PAGE).href;
 const AXE = require.resolve('axe-core/axe.min.js');
 
@@ -102,8 +100,9 @@ function look(d) {
     }, Object.fromEntries(Object.entries(STORIES).map(([f, s]) => [f, s.storyLabels])));
 }
 
-// On a narrow screen the windows flow, and each row of a story reads as one line of text.
-const storyLines = (story) => story.rows.map((row) => row.join(' ').replace('$ 42 ,000', '$42,000'));
+// On a narrow screen the windows flow, and each row of a story reads as one line of text, joined
+// as the behaviour table's reader joins it (tests/scenarios/README.md).
+const storyLines = (story) => story.rows.map((row) => table().oneLine(row));
 const flowLines = (d, form) => d.eval((f) => [...document.querySelectorAll(`#${f} .line`)]
     .filter((l) => l.checkVisibility()).map((l) => l.textContent), form);
 

@@ -1,7 +1,8 @@
 #pragma once
 // What a person expects to see after each step of a random run, worked out from model.txt alone
 // (tests/scenarios/README.md): the windows on screen, each one's answers, the story it was told
-// with, and where its focus is. Windows, boxes and controls go by a person's names.
+// with, and where its focus is. Windows, boxes and controls go by a person's names. The desktop's
+// random run asks it directly, the browsers' through tests/web/scenario_table.cpp.
 
 #include <map>
 #include <optional>
@@ -9,9 +10,8 @@
 #include <vector>
 
 #include "tests/scenarios/model.h"
-#include "tests/scenarios/play.h"
 
-namespace robust {
+namespace scenario {
 
 struct WindowState {
     bool visible = false;
@@ -23,12 +23,12 @@ struct WindowState {
 
 class Expected {
 public:
-    explicit Expected(const scenario::Model& model);
+    explicit Expected(const Model& model);
 
     std::vector<std::string> onScreen() const;  // in name order
     const WindowState* window(const std::string& name) const;  // null if not on screen or kept hidden
     std::optional<int> ended() const { return ended_; }
-    scenario::Rows story(const std::string& window) const;  // empty when no story is told
+    Rows story(const std::string& window) const;  // empty when no story is told
 
     // What a person does. Each returns the text of the message box it should bring up, or empty.
     std::string press(const std::string& window, const std::string& control);  // a click on it
@@ -39,9 +39,9 @@ public:
 private:
     std::string apply(const std::string& window, const std::string& control);
 
-    const scenario::Model& model_;
+    const Model& model_;
     std::map<std::string, WindowState> windows_;
     std::optional<int> ended_;
 };
 
-}  // namespace robust
+}  // namespace scenario

@@ -1,10 +1,10 @@
-#include "tests/robustness/expected.h"
+#include "tests/scenarios/expected.h"
 
 #include <algorithm>
 
-namespace robust {
+namespace scenario {
 
-Expected::Expected(const scenario::Model& model)
+Expected::Expected(const Model& model)
     : model_(model)
 {
     WindowState& start = windows_[model.start];
@@ -28,15 +28,15 @@ const WindowState* Expected::window(const std::string& name) const
     return found == windows_.end() ? nullptr : &found->second;
 }
 
-scenario::Rows Expected::story(const std::string& window) const
+Rows Expected::story(const std::string& window) const
 {
     const WindowState* state = this->window(window);
     if (state == nullptr || !state->told)
         return {};
-    scenario::Rows rows;
+    Rows rows;
     for (const auto& row : model_.windows.at(window).story) {
         rows.emplace_back();
-        for (const scenario::Word& piece : row)
+        for (const Word& piece : row)
             rows.back().push_back(piece.quoted ? piece.text : state->told->at(std::stoul(piece.text) - 1));
     }
     return rows;
@@ -88,7 +88,7 @@ void Expected::focus(const std::string& window, const std::string& target)
 std::string Expected::apply(const std::string& window, const std::string& control)
 {
     std::string notice;
-    for (const scenario::Effect& effect : model_.windows.at(window).does.at(control)) {
+    for (const Effect& effect : model_.windows.at(window).does.at(control)) {
         if (effect.verb == "tell") {
             windows_.at(window).told = windows_.at(window).answers;
         } else if (effect.verb == "clear") {
@@ -115,4 +115,4 @@ std::string Expected::apply(const std::string& window, const std::string& contro
     return notice;
 }
 
-}  // namespace robust
+}  // namespace scenario
