@@ -63,7 +63,8 @@ export class Desktop {
     return element;
   }
 
-  // A window's elements out of its markup (ui/web/markup.h), made in one call and put in parent.
+  // A window's elements out of its markup (ui/web/window_markup.h), made in one call and put in
+  // parent.
   addWindow(json, parent) {
     const element = elementOf(JSON.parse(json));
     parent.appendChild(element);
@@ -105,11 +106,11 @@ export class Desktop {
     node.addEventListener(type, (event) => this.program.dispatch(id, event));
   }
 
-  // Everything the program hears from a window, handed over in one call (windowBinding in
-  // ui/web/markup.h): each control's click or edit by its index, each menu item's click, numbered
-  // on from the controls, and the close box, as index -1, all told to the listener id. Returns
-  // the controls by index, the live region, and what was typed in a written window before the
-  // program ran, as [index, text] pairs.
+  // Everything the program hears from a window, handed over in one call (ui/web/window_binding.h):
+  // each control's click or edit by its index, each menu item's click, numbered on from the
+  // controls, and the close box, as index -1, all told to the listener id. Returns the controls
+  // by index, the live region, and what was typed in a written window before the program ran, as
+  // [index, text] pairs.
   bindWindow(element, id, json) {
     const { controls: names, edits, items, tabs } = JSON.parse(json);
     const tell = (index, text) => this.tell(id, { index, text });

@@ -18,7 +18,10 @@
 #include "ui/caption.h"
 #include "ui/platform.h"
 #include "ui/tab_order.h"
-#include "ui/web/markup.h"
+#include "ui/web/node_html.h"
+#include "ui/web/node_json.h"
+#include "ui/web/page_style.h"
+#include "ui/web/window_markup.h"
 #include "ui/web/window_font.h"
 
 namespace ui {
@@ -27,7 +30,7 @@ namespace {
 
 std::string quoted(std::string_view text)
 {
-    return web::toJson(web::textNode(text));
+    return web::jsonString(text);
 }
 
 // As the page shows it before the program has started: visible, marked as written in, and with

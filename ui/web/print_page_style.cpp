@@ -1,9 +1,9 @@
 // Prints, for the page's build, the sizes its style draws with that the flow's query counts on
-// (markup.h's pageStyle): every page carries them, whichever program it holds.
+// (page_style.h): every page carries them, whichever program it holds.
 
 #include <cstdio>
 
-#include "ui/web/markup.h"
+#include "ui/web/page_style.h"
 
 int main()
 {

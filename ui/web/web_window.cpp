@@ -4,7 +4,11 @@
 #include <string>
 
 #include "ui/caption.h"
-#include "ui/web/markup.h"
+#include "ui/web/caption_markup.h"
+#include "ui/web/flow_markup.h"
+#include "ui/web/node_json.h"
+#include "ui/web/window_binding.h"
+#include "ui/web/window_markup.h"
 
 namespace ui::web {
 

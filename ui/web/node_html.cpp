@@ -1,0 +1,73 @@
+#include "ui/web/node_html.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
+namespace ui::web {
+
+namespace {
+
+// Attribute values are always written in double quotes, so "'" needs nothing.
+void appendEscaped(std::string& out, std::string_view text, bool attribute)
+{
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += attribute ? "&quot;" : "\""; break;
+        default: out += c;
+        }
+    }
+}
+
+constexpr std::string_view kVoidElements[] = {"input", "img", "br"};
+
+void appendHtml(std::string& out, const Node& node, std::string_view windowId, std::string& css)
+{
+    if (node.tag.empty()) {
+        appendEscaped(out, node.text, false);
+        return;
+    }
+    out += '<' + node.tag;
+    for (const auto& [name, value] : node.attributes) {
+        if (name == "style") {
+            const std::string_view named = node.attribute("data-name");
+            const std::string_view id = node.attribute("id");
+            const std::string_view classes = node.attribute("class");
+            css += '#' + std::string(windowId) + ' ';
+            if (!named.empty())
+                css += "[data-name=\"" + std::string(named) + "\"]";
+            else if (!id.empty())
+                css += '#' + std::string(id);
+            else
+                css += "." + std::string(classes.substr(0, classes.find(' ')));
+            css += '{' + value + '}';
+            continue;
+        }
+        out += ' ' + name;
+        if (!value.empty()) {
+            out += "=\"";
+            appendEscaped(out, value, true);
+            out += '"';
+        }
+    }
+    out += '>';
+    if (std::find(std::begin(kVoidElements), std::end(kVoidElements), node.tag) != std::end(kVoidElements))
+        return;
+    for (const Node& child : node.children)
+        appendHtml(out, child, windowId, css);
+    out += "</" + node.tag + '>';
+}
+
+}  // namespace
+
+std::string toHtml(const Node& window, std::string& css)
+{
+    std::string out;
+    appendHtml(out, window, window.attribute("id"), css);
+    return out;
+}
+
+}  // namespace ui::web
