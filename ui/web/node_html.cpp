@@ -1,6 +1,7 @@
 #include "ui/web/node_html.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <string_view>
 
@@ -22,6 +23,14 @@ void appendEscaped(std::string& out, std::string_view text, bool attribute)
     }
 }
 
+// Built by appending: GCC 12 takes `"literal" + std::string&&` for an overlapping copy and warns
+// (-Wrestrict, GCC bug 105329).
+void append(std::string& out, std::initializer_list<std::string_view> pieces)
+{
+    for (const std::string_view piece : pieces)
+        out += piece;
+}
+
 constexpr std::string_view kVoidElements[] = {"input", "img", "br"};
 
 void appendHtml(std::string& out, const Node& node, std::string_view windowId, std::string& css)
@@ -36,14 +45,14 @@ void appendHtml(std::string& out, const Node& node, std::string_view windowId, s
             const std::string_view named = node.attribute("data-name");
             const std::string_view id = node.attribute("id");
             const std::string_view classes = node.attribute("class");
-            css += '#' + std::string(windowId) + ' ';
+            append(css, {"#", windowId, " "});
             if (!named.empty())
-                css += "[data-name=\"" + std::string(named) + "\"]";
+                append(css, {"[data-name=\"", named, "\"]"});
             else if (!id.empty())
-                css += '#' + std::string(id);
+                append(css, {"#", id});
             else
-                css += "." + std::string(classes.substr(0, classes.find(' ')));
-            css += '{' + value + '}';
+                append(css, {".", classes.substr(0, classes.find(' '))});
+            append(css, {"{", value, "}"});
             continue;
         }
         out += ' ' + name;

@@ -5,6 +5,8 @@
 
 namespace ui::web {
 
+// Built by appending: GCC 12 takes `"literal" + std::string&&` for an overlapping copy and warns
+// (-Wrestrict, GCC bug 105329).
 std::string windowBinding(const WindowDef& definition)
 {
     std::string names;
@@ -13,8 +15,11 @@ std::string windowBinding(const WindowDef& definition)
         if (!names.empty())
             names += ',';
         names += jsonString(definition.controls[i].name);
-        if (definition.controls[i].kind == Kind::TextBox)
-            edits += (edits.empty() ? "" : ",") + std::to_string(i);
+        if (definition.controls[i].kind == Kind::TextBox) {
+            if (!edits.empty())
+                edits += ',';
+            edits += std::to_string(i);
+        }
     }
     std::string items;
     for (const MenuDef& menu : definition.menus) {
@@ -25,8 +30,11 @@ std::string windowBinding(const WindowDef& definition)
         }
     }
     std::string tabs;
-    for (const std::size_t i : tabOrder(definition.controls))
-        tabs += (tabs.empty() ? "" : ",") + std::to_string(i);
+    for (const std::size_t i : tabOrder(definition.controls)) {
+        if (!tabs.empty())
+            tabs += ',';
+        tabs += std::to_string(i);
+    }
     return R"({"controls":[)" + names + R"(],"edits":[)" + edits + R"(],"items":[)" + items + R"(],"tabs":[)" + tabs + "]}";
 }
 
