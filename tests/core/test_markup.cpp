@@ -33,6 +33,8 @@ void textsAreEscaped()
         {"line and paragraph separators", "a\u2028b\u2029", "\"a\u2028b\u2029\"", "a\u2028b\u2029", "a\u2028b\u2029"},
         {"beyond the BMP",          "🏆 𝄞", "\"🏆 𝄞\"", "🏆 𝄞", "🏆 𝄞"},
         {"blanks and controls",     "a\tb\nc\x01\x1f\x7f", R"("a\u0009b\u000ac\u0001\u001f)" "\x7f\"", "a\tb\nc\x01\x1f\x7f", "a\tb\nc\x01\x1f\x7f"},
+        {"a carriage return",       "a\rb\r\n", R"("a\u000db\u000d\u000a")", "a&#13;b&#13;\n", "a&#13;b&#13;\n"},
+        {"NUL, which no HTML holds", "a\0b"s, R"("a\u0000b")", "a\uFFFDb", "a\uFFFDb"},
         {"a named reference's look-alike", "&lt &#60; &#x3c;", R"("&lt &#60; &#x3c;")", "&amp;lt &amp;#60; &amp;#x3c;", "&amp;lt &amp;#60; &amp;#x3c;"},
     };
     // clang-format on

@@ -18,6 +18,11 @@ void appendEscaped(std::string& out, std::string_view text, bool attribute)
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += attribute ? "&quot;" : "\""; break;
+        // A parser reads a carriage return written as it is as a line feed.
+        case '\r': out += "&#13;"; break;
+        // No HTML carries a NUL: a parser drops it from text and makes U+FFFD of it in a value.
+        // Written as U+FFFD, it reads the same in both.
+        case '\0': out += "\xEF\xBF\xBD"; break;
         default: out += c;
         }
     }
