@@ -1,12 +1,48 @@
 #include "ui/web/web_window.h"
 
+#include <emscripten/bind.h>
+
 #include <algorithm>
 #include <string>
+#include <unordered_map>
 
 #include "ui/caption.h"
 #include "ui/web/markup.h"
 
 namespace ui::web {
+
+namespace {
+
+// Each window by the id of its listener, which the page knows it by.
+std::unordered_map<int, WebWindow*>& windows()
+{
+    static std::unordered_map<int, WebWindow*> all;
+    return all;
+}
+
+// Asked by the page (keyboard.js) for every key pressed in a window outside its menu bar: where
+// the key goes, as {to: "button" | "item" | "title", index, focus}, or null for nowhere.
+val routeKey(int window, const std::string& key, bool alt, bool ctrl, bool shift, bool meta)
+{
+    const auto it = windows().find(window);
+    if (it == windows().end())
+        return val::null();
+    const KeyRoute route = it->second->routeKey({.key = key, .alt = alt, .ctrl = ctrl, .shift = shift, .meta = meta});
+    if (route.to == KeyRoute::To::Nothing)
+        return val::null();
+    val answer = val::object();
+    answer.set("to", std::string(route.to == KeyRoute::To::Button ? "button" : route.to == KeyRoute::To::MenuItem ? "item" : "title"));
+    answer.set("index", route.index);
+    answer.set("focus", route.takesFocus);
+    return answer;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(yarno_keys)
+{
+    emscripten::function("routeKey", &routeKey);
+}
 
 WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& desktop, bool inTasks)
     : firstShowInTasks_(inTasks)
@@ -21,6 +57,7 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     writtenIn_ = !root_.isNull();
     if (!writtenIn_)
         root_ = glue().call<val>("addWindow", toJson(windowMarkup(definition)), desktop);
+    windows().emplace(listener_, this);
     for (const ControlDef& control : definition.controls) {
         captions_.push_back(control.kind == Kind::Label ? drawnCaption(control.kind, control.caption).text : std::string());
         visible_.push_back(control.visible);
@@ -50,6 +87,7 @@ void WebWindow::bind()
 WebWindow::~WebWindow()
 {
     drop(listener_);
+    windows().erase(listener_);
     glue().call<void>("removeWindow", root_);
 }
 
@@ -94,10 +132,7 @@ void WebWindow::setCaption(std::size_t control, std::string_view caption)
         redrawLineOf(control);
         return;
     }
-    const CaptionMarkup drawn = captionMarkup(caption);
-    val node = controlNode(control);
-    glue().call<void>("fill", node["firstChild"], toJson(drawn.nodes));
-    setAttribute(node, "data-access-key", drawn.accessKey);
+    glue().call<void>("fill", controlNode(control)["firstChild"], toJson(captionMarkup(caption).nodes));
 }
 
 void WebWindow::setControlVisible(std::size_t control, bool visible)
@@ -180,6 +215,11 @@ void WebWindow::hide()
     catchUp();
     bind();
     glue().call<void>("hideWindow", root_);
+}
+
+KeyRoute WebWindow::routeKey(const KeyPress& key)
+{
+    return events_.routeKey(key);
 }
 
 void WebWindow::announce(std::string_view text)
