@@ -30,6 +30,18 @@ bool isAccessKey(std::string_view caption, std::string_view key)
            && sameKey(std::string_view(drawn.text).substr(drawn.accessKey, drawn.accessKeyLength), key);
 }
 
+// "1" to "12", as a number; 0 for anything else.
+int functionKeyNumber(std::string_view digits)
+{
+    int number = 0;
+    for (const char digit : digits) {
+        if (digit < '0' || digit > '9' || number > 1)
+            return 0;
+        number = number * 10 + (digit - '0');
+    }
+    return number;
+}
+
 // The shortcut numbered so is Ctrl with a letter, or a function key alone, nothing else held.
 bool isShortcut(int number, const KeyPress& key)
 {
@@ -39,7 +51,7 @@ bool isShortcut(int number, const KeyPress& key)
     if (wanted.ctrlLetter != 0)
         return key.ctrl && sameKey(key.key, std::string_view(&wanted.ctrlLetter, 1));
     if (wanted.functionKey != 0)
-        return !key.ctrl && key.key.starts_with('F') && key.key.substr(1) == std::to_string(wanted.functionKey);
+        return !key.ctrl && key.key.starts_with('F') && functionKeyNumber(key.key.substr(1)) == wanted.functionKey;
     return false;
 }
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "ui/caption.h"
 #include "ui/web/markup.h"
@@ -13,28 +13,25 @@ namespace ui::web {
 
 namespace {
 
-// Each window by the id of its listener, which the page knows it by.
-std::unordered_map<int, WebWindow*>& windows()
+// Each window, known to the page by the id of its listener; a page has a few at most.
+std::vector<WebWindow*>& windows()
 {
-    static std::unordered_map<int, WebWindow*> all;
+    static std::vector<WebWindow*> all;
     return all;
 }
 
 // Asked by the page (keyboard.js) for every key pressed in a window outside its menu bar: where
-// the key goes, as {to: "button" | "item" | "title", index, focus}, or null for nowhere.
-val routeKey(int window, const std::string& key, bool alt, bool ctrl, bool shift, bool meta)
+// the key goes, as one number, -1 for nowhere; else a button's or a menu item's click index, or a
+// menu title's place, times 4, plus 2 for a title, plus 1 where the focus goes with the key.
+int routeKey(int window, const std::string& key, bool alt, bool ctrl, bool shift, bool meta)
 {
-    const auto it = windows().find(window);
+    const auto it = std::find_if(windows().begin(), windows().end(), [window](const WebWindow* w) { return w->id() == window; });
     if (it == windows().end())
-        return val::null();
-    const KeyRoute route = it->second->routeKey({.key = key, .alt = alt, .ctrl = ctrl, .shift = shift, .meta = meta});
+        return -1;
+    const KeyRoute route = (*it)->routeKey({.key = key, .alt = alt, .ctrl = ctrl, .shift = shift, .meta = meta});
     if (route.to == KeyRoute::To::Nothing)
-        return val::null();
-    val answer = val::object();
-    answer.set("to", std::string(route.to == KeyRoute::To::Button ? "button" : route.to == KeyRoute::To::MenuItem ? "item" : "title"));
-    answer.set("index", route.index);
-    answer.set("focus", route.takesFocus);
-    return answer;
+        return -1;
+    return int(route.index) * 4 + (route.to == KeyRoute::To::MenuTitle ? 2 : 0) + (route.takesFocus ? 1 : 0);
 }
 
 }  // namespace
@@ -57,7 +54,7 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     writtenIn_ = !root_.isNull();
     if (!writtenIn_)
         root_ = glue().call<val>("addWindow", toJson(windowMarkup(definition)), desktop);
-    windows().emplace(listener_, this);
+    windows().push_back(this);
     for (const ControlDef& control : definition.controls) {
         captions_.push_back(control.kind == Kind::Label ? drawnCaption(control.kind, control.caption).text : std::string());
         visible_.push_back(control.visible);
@@ -87,7 +84,7 @@ void WebWindow::bind()
 WebWindow::~WebWindow()
 {
     drop(listener_);
-    windows().erase(listener_);
+    std::erase(windows(), this);
     glue().call<void>("removeWindow", root_);
 }
 

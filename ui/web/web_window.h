@@ -31,6 +31,8 @@ public:
 
     // Where a key pressed in the window goes, by the core's rule.
     KeyRoute routeKey(const KeyPress& key);
+    // What the page knows the window by.
+    int id() const { return listener_; }
 
 private:
     // What the page reports: {index, text} for a click or, with text, an edit; index -1 for the
