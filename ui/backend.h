@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "ui/definitions.h"
+#include "ui/key_route.h"
 
 namespace ui {
 
@@ -27,6 +28,9 @@ public:
     virtual void edited(std::size_t control, std::string text) = 0;
     // The user asked to close the window from its title bar; the core decides.
     virtual void closeRequested() = 0;
+    // Where a key pressed in the window goes, from what the window shows now; the peer carries
+    // it out (a button's or item's click is then told through clicked, as any other).
+    virtual KeyRoute routeKey(const KeyPress& key) = 0;
 
 protected:
     ~WindowEvents() = default;

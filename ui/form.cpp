@@ -15,8 +15,10 @@ Form::Form(const WindowDef& definition, FormOwner& owner)
     , clicks_(clickableCount(definition))
 {
     values_.reserve(definition.controls.size());
-    for (const ControlDef& control : definition.controls)
+    for (const ControlDef& control : definition.controls) {
         values_.emplace_back(control.caption);
+        shown_.push_back(control.visible);
+    }
     for (const ClickBinding& binding : definition.handlers)
         clicks_[clickIndex(binding.control)] = binding.handler;
 }
@@ -46,7 +48,9 @@ void Form::setCaption(std::string_view name, std::string_view value)
 
 void Form::setVisible(std::string_view name, bool visible)
 {
-    peer_->setControlVisible(control("Visible", name), visible);
+    const std::size_t i = control("Visible", name);
+    shown_[i] = visible;
+    peer_->setControlVisible(i, visible);
 }
 
 const std::string& Form::caption(std::string_view name) const
@@ -92,6 +96,11 @@ void Form::bindClick(std::string_view name, Handler handler)
 {
     requireLoaded("Click");
     clicks_[clickIndex(name)] = std::move(handler);
+}
+
+KeyRoute Form::routeKey(const KeyPress& key) const
+{
+    return ui::routeKey(definition_, values_, shown_, key);
 }
 
 void Form::attach(std::unique_ptr<WindowPeer> peer)

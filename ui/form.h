@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "ui/definitions.h"
+#include "ui/key_route.h"
 
 namespace ui {
 
@@ -75,6 +76,9 @@ public:
     // name is looked up here, once, and clicks find the handler by their index.
     void bindClick(std::string_view control, Handler handler);
 
+    // Where a key pressed in the window goes, by what its controls show now.
+    KeyRoute routeKey(const KeyPress& key) const;
+
 private:
     friend class Runtime;
     // The owner's part: the window's peer, what the user typed into a text box, and the handler
@@ -93,6 +97,7 @@ private:
     const WindowDef& definition_;
     FormOwner& owner_;
     std::vector<std::string> values_;  // each control's caption, or a text box's text
+    std::vector<bool> shown_;          // each control's Visible
     std::vector<Handler> clicks_;      // by click index: the controls, then the menu items
     std::unique_ptr<WindowPeer> peer_;
     bool visible_ = false;

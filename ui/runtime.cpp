@@ -30,6 +30,7 @@ public:
     {
         runtime_.deliver(form, [](Form& closing) { closing.unload(); });
     }
+    KeyRoute routeKey(const KeyPress& key) override { return form.routeKey(key); }
 
     Form form;
 

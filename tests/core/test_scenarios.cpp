@@ -1,9 +1,8 @@
 // Every scenario of the behaviour table on the portable core, drawn by the backend that records:
 // what a person would see is what the core told that backend, and the keyboard is played the way
-// a toolkit plays it, from the definitions' access keys, shortcuts and tab order.
+// a toolkit plays it: Tab by the tab order, the other keys where the core routes them.
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <memory>
 #include <set>
@@ -21,6 +20,20 @@ namespace {
 
 using scenario::formName;
 using scenario::personName;
+
+// A control's or a menu item's name, by its click index.
+std::string_view clickableName(const ui::WindowDef& window, std::size_t index)
+{
+    if (index < window.controls.size())
+        return window.controls[index].name;
+    index -= window.controls.size();
+    for (const ui::MenuDef& menu : window.menus) {
+        if (index < menu.items.size())
+            return menu.items[index].name;
+        index -= menu.items.size();
+    }
+    return {};
+}
 
 std::set<std::string> gPressed;  // "Form1.mExit": every button and menu item some scenario used
 
@@ -131,8 +144,8 @@ private:
     std::optional<scenario::Box> box_;
 };
 
-// Alt and a letter press the button that underlines it; Ctrl and a letter, F1 and F2 choose the
-// menu item with that shortcut; Enter and Space press the button with the focus; Tab moves it.
+// Enter and Space press the button with the focus and Tab moves it, as a toolkit does; every
+// other key goes where the core routes it, and leaves the focus as the route says.
 void CoreDriver::press(const std::string& window, const std::string& keys)
 {
     auto& state = on(window);
@@ -149,22 +162,21 @@ void CoreDriver::press(const std::string& window, const std::string& keys)
             use(def.name, def.controls[state.focus].name);
         return;
     }
-    if (keys.starts_with("Alt+")) {
-        for (const ui::ControlDef& control : def.controls) {
-            const ui::DrawnCaption drawn = ui::drawnCaption(control.caption);
-            if (control.kind == ui::Kind::Button && drawn.accessKey != drawn.kNone
-                && std::toupper(static_cast<unsigned char>(drawn.text[drawn.accessKey])) == keys[4])
-                return use(def.name, control.name);
+    ui::KeyPress key{.key = keys};
+    for (bool more = true; more;) {
+        more = false;
+        for (const auto& [prefix, held] : {std::pair{"Ctrl+", &key.ctrl}, {"Alt+", &key.alt}, {"Shift+", &key.shift}}) {
+            if (key.key.starts_with(prefix)) {
+                *held = more = true;
+                key.key.remove_prefix(std::string_view(prefix).size());
+            }
         }
-        return;
     }
-    const int shortcut = keys == "F1" ? ui::shortcut::F1 : keys == "F2" ? ui::shortcut::F2
-                         : keys.starts_with("Ctrl+") ? ui::shortcut::ctrl(keys[5]) : ui::shortcut::None;
-    for (const ui::MenuDef& menu : def.menus) {
-        for (const ui::MenuItemDef& item : menu.items) {
-            if (shortcut != ui::shortcut::None && item.shortcut == shortcut)
-                return use(def.name, item.name);
-        }
+    const ui::KeyRoute route = state.events->routeKey(key);
+    if (route.to == ui::KeyRoute::To::Button || route.to == ui::KeyRoute::To::MenuItem) {
+        if (route.takesFocus)
+            state.focus = route.index;
+        use(def.name, clickableName(def, route.index));
     }
 }
 

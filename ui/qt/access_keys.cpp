@@ -2,41 +2,31 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
+#include <string>
+
 #include "ui/qt/form_window.h"
+#include "ui/qt/text.h"
 
 namespace ui::qt {
 
 namespace {
 
-QKeyCombination combinationOf(const QKeyEvent& event)
+// The character a key names, lower-cased, or a function key's name; empty for any other key.
+std::string keyName(const QKeyEvent& event)
 {
-    const Qt::KeyboardModifiers relevant = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return QKeyCombination(event.modifiers() & relevant, Qt::Key(event.key()));
-}
-
-QPushButton* buttonFor(const FormWindow& window, QKeyCombination keys)
-{
-    for (QWidget* widget : window.controls()) {
-        auto* button = qobject_cast<QPushButton*>(widget);
-        if (button == nullptr || !button->isVisible() || !button->isEnabled())
-            continue;
-        const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
-        if (!mnemonic.isEmpty() && mnemonic[0] == keys)
-            return button;
+    const int key = event.key();
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return toUtf8(QStringLiteral("F%1").arg(key - Qt::Key_F1 + 1));
+    // Below the special keys Qt's key codes are the characters themselves, letters in capitals.
+    if (key > Qt::Key_Space && key < Qt::Key_Escape) {
+        const char32_t character = char32_t(key);
+        return toUtf8(QString::fromUcs4(&character, 1).toLower());
     }
-    return nullptr;
-}
-
-bool isMenuShortcut(const FormWindow& window, QKeyCombination keys)
-{
-    const QKeySequence pressed(keys);
-    for (const QAction* action : window.findChildren<QAction*>()) {
-        if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
-            return true;
-    }
-    return false;
+    return {};
 }
 
 }  // namespace
@@ -60,22 +50,47 @@ bool AccessKeys::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
 
     auto* key = static_cast<QKeyEvent*>(event);
-    const QKeyCombination keys = combinationOf(*key);
-    if (QPushButton* button = buttonFor(window_, keys)) {
-        // Claiming the override keeps the shortcut map, and so the menu bar, out of it.
-        key->accept();
-        if (event->type() == QEvent::KeyPress) {
+    const std::string name = keyName(*key);
+    const Qt::KeyboardModifiers held = key->modifiers();
+    const KeyRoute route = window_.routeKey({.key = name,
+                                             .alt = held.testFlag(Qt::AltModifier),
+                                             .ctrl = held.testFlag(Qt::ControlModifier),
+                                             .shift = held.testFlag(Qt::ShiftModifier),
+                                             .meta = held.testFlag(Qt::MetaModifier)});
+    if (route.to == KeyRoute::To::Nothing)
+        return QObject::eventFilter(watched, event);
+    // Claiming the override keeps Qt's shortcut map (the menu bar's access keys, the menu items'
+    // shortcuts) out of the key, and a text box from taking Ctrl+A for itself: it comes back as a
+    // key press, carried out here.
+    key->accept();
+    if (event->type() == QEvent::KeyPress)
+        carryOut(route);
+    return true;
+}
+
+void AccessKeys::carryOut(const KeyRoute& route)
+{
+    switch (route.to) {
+    case KeyRoute::To::Button: {
+        auto* button = static_cast<QPushButton*>(window_.control(route.index));
+        if (route.takesFocus)
             button->setFocus(Qt::ShortcutFocusReason);
-            button->click();
-        }
-        return true;
+        button->click();
+        break;
     }
-    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(window_, keys)) {
-        // A text box would claim Ctrl+A or Ctrl+N for itself; the menu item comes first.
-        key->ignore();
-        return true;
+    case KeyRoute::To::MenuTitle: {
+        QMenu* menu = window_.menu(route.index);
+        window_.menuBar()->setActiveAction(menu->menuAction());
+        if (!menu->actions().isEmpty())
+            menu->setActiveAction(menu->actions().constFirst());
+        break;
     }
-    return QObject::eventFilter(watched, event);
+    case KeyRoute::To::MenuItem:
+        window_.menuItem(route.index)->trigger();
+        break;
+    case KeyRoute::To::Nothing:
+        break;
+    }
 }
 
 }  // namespace ui::qt

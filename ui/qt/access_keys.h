@@ -1,9 +1,11 @@
 #pragma once
-// Gives a window's keys the meaning users expect, where Qt's shortcut map would decide otherwise:
-// Alt+letter presses the button whose caption marks that letter, even when a menu title marks it
-// too; and a menu item's shortcut works even while a text box has the focus. Private to the Qt backend.
+// Carries out where the core routes a key pressed in a window (ui/key_route.h): presses the
+// button, opens the menu or chooses the item, ahead of Qt's shortcut map and of the control with
+// the focus; any other key goes on as Qt would send it. Private to the Qt backend.
 
 #include <QObject>
+
+#include "ui/key_route.h"
 
 namespace ui::qt {
 
@@ -20,6 +22,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void carryOut(const KeyRoute& route);
+
     FormWindow& window_;
 };
 

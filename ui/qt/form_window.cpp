@@ -128,11 +128,13 @@ void FormWindow::buildMenus()
     for (const MenuDef& menuDef : definition_.menus) {
         QMenu* menu = menuBar()->addMenu(toQString(menuDef.caption));
         menu->setObjectName(toQString(menuDef.name));
+        menus_.push_back(menu);
         for (const MenuItemDef& item : menuDef.items) {
             QAction* action = menu->addAction(toQString(item.caption));
             action->setObjectName(toQString(item.name));
             action->setShortcut(keySequence(item.shortcut));
             connect(action, &QAction::triggered, this, [this, index] { clicked(index); });
+            items_.push_back(action);
             ++index;
         }
     }
@@ -354,6 +356,11 @@ QWidget* FormWindow::control(std::string_view name) const
 {
     const std::size_t i = indexOfControl(definition_, name);
     return i == kNotFound ? nullptr : controls_[i];
+}
+
+KeyRoute FormWindow::routeKey(const KeyPress& key) const
+{
+    return events_ != nullptr ? events_->routeKey(key) : KeyRoute{};
 }
 
 void FormWindow::clicked(std::size_t index)

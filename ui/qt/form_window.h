@@ -15,6 +15,7 @@
 #include "ui/definitions.h"
 
 class QAction;
+class QMenu;
 
 namespace ui::qt {
 
@@ -33,6 +34,12 @@ public:
     QWidget* control(std::size_t index) const { return controls_[index]; }
     QWidget* control(std::string_view name) const;
     const std::vector<QWidget*>& controls() const { return controls_; }
+    // A menu by its place in the definition, and a menu item by its click index (ui/backend.h).
+    QMenu* menu(std::size_t index) const { return menus_[index]; }
+    QAction* menuItem(std::size_t clickIndex) const { return items_[clickIndex - controls_.size()]; }
+
+    // Where the core routes a key pressed in the window; nowhere once the window is unloaded.
+    KeyRoute routeKey(const KeyPress& key) const;
 
     void setText(std::size_t textBox, std::string_view text);
     void setCaption(std::size_t control, std::string_view caption);
@@ -81,6 +88,8 @@ private:
     ScreenFit& fit_;
     std::vector<QWidget*> controls_;  // by index in the definition
     std::vector<bool> shown_;         // each control's visibility, as the core set it
+    std::vector<QMenu*> menus_;       // by place in the definition
+    std::vector<QAction*> items_;     // menu by menu, item by item
     QWidget* client_ = nullptr;       // the classic drawing
     FlowView* flow_ = nullptr;        // made the first time the window flows
     QWidget* firstInTabOrder_ = nullptr;

@@ -3,7 +3,7 @@
 // the end screen, and run its work in tasks of their own. Each window's own state is in its
 // PageWindow.
 import { elementOf } from './elements.js';
-import { listenToKeys } from './keyboard.js';
+import { listenToKeys, routeEarlyKeys } from './keyboard.js';
 import { MenuBar } from './menu_bar.js';
 import { PageWindow, isShown } from './page_window.js';
 import { measured, nextTask } from './tasks.js';
@@ -108,8 +108,9 @@ export class Desktop {
 
   // Everything the program hears from a window, handed over in one call (ui/web/window_binding.h):
   // each control's click or edit by its index, each menu item's click, numbered on from the
-  // controls, and the close box, as index -1, all told to the listener id. Returns the controls
-  // by index, the live region, and what was typed in a written window before the program ran, as
+  // controls, and the close box, as index -1, all told to the listener id, which is also the
+  // window's name when the page asks the program where a key goes. Returns the controls by index,
+  // the live region, and what was typed in a written window before the program ran, as
   // [index, text] pairs.
   bindWindow(element, id, json) {
     const { controls: names, edits, items, tabs } = JSON.parse(json);
@@ -119,17 +120,20 @@ export class Desktop {
       if (edits.includes(index)) node.addEventListener('input', () => tell(index, node.value));
       else node.addEventListener('click', () => tell(index));
     });
-    items.forEach((name, k) => {
-      element.querySelector(`.menu-item[data-name="${name}"]`).addEventListener('click', () => tell(names.length + k));
-    });
+    const itemNodes = items.map((name) => element.querySelector(`.menu-item[data-name="${name}"]`));
+    itemNodes.forEach((node, k) => node.addEventListener('click', () => tell(names.length + k)));
     element.querySelector('.close').addEventListener('click', () => tell(-1));
     const pageWindow = windowOf(element);
+    pageWindow.id = id;
+    pageWindow.clickables = [...controls, ...itemNodes];
     // Buttons tapped in the written window before now, told in order, after what was typed.
     for (const target of pageWindow.takeTaps()) {
       const index = controls.findIndex((node) => node.contains(target));
       if (index >= 0 && !edits.includes(index)) tell(index);
     }
     this.setUpWindow(pageWindow, tabs.map((index) => controls[index]));
+    // Once the program is off the stack, as any key pressed from now on.
+    if (pageWindow.earlyKeys.length) setTimeout(() => routeEarlyKeys(this, pageWindow), 0);
     const typed = edits.filter((index) => controls[index].value !== controls[index].defaultValue)
       .map((index) => [index, controls[index].value]);
     return { controls, live: element.querySelector('.live'), typed };

@@ -16,6 +16,9 @@ export class PageWindow {
     this.lastFocus = null;   // where the focus goes back to when the window does
     this.menuBar = null;
     this.earlyTaps = null;   // taps on it before the program listened (the written window only)
+    this.earlyKeys = [];     // keys pressed in it before the program listened, that it may want
+    this.id = 0;             // the program's name for it, once the program listens
+    this.clickables = null;  // its controls by index, then its menu items, once the program listens
   }
 
   moveTo(left, top) {

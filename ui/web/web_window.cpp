@@ -1,7 +1,10 @@
 #include "ui/web/web_window.h"
 
+#include <emscripten/bind.h>
+
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "ui/caption.h"
 #include "ui/web/caption_markup.h"
@@ -11,6 +14,36 @@
 #include "ui/web/window_markup.h"
 
 namespace ui::web {
+
+namespace {
+
+// Each window, known to the page by the id of its listener; a page has a few at most.
+std::vector<WebWindow*>& windows()
+{
+    static std::vector<WebWindow*> all;
+    return all;
+}
+
+// Asked by the page (keyboard.js) for every key pressed in a window outside its menu bar: where
+// the key goes, as one number, -1 for nowhere; else a button's or a menu item's click index, or a
+// menu title's place, times 4, plus 2 for a title, plus 1 where the focus goes with the key.
+int routeKey(int window, const std::string& key, bool alt, bool ctrl, bool shift, bool meta)
+{
+    const auto it = std::find_if(windows().begin(), windows().end(), [window](const WebWindow* w) { return w->id() == window; });
+    if (it == windows().end())
+        return -1;
+    const KeyRoute route = (*it)->routeKey({.key = key, .alt = alt, .ctrl = ctrl, .shift = shift, .meta = meta});
+    if (route.to == KeyRoute::To::Nothing)
+        return -1;
+    return int(route.index) * 4 + (route.to == KeyRoute::To::MenuTitle ? 2 : 0) + (route.takesFocus ? 1 : 0);
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(yarno_keys)
+{
+    emscripten::function("routeKey", &routeKey);
+}
 
 WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& desktop, bool inTasks)
     : firstShowInTasks_(inTasks)
@@ -25,6 +58,7 @@ WebWindow::WebWindow(const WindowDef& definition, WindowEvents& events, val& des
     writtenIn_ = !root_.isNull();
     if (!writtenIn_)
         root_ = glue().call<val>("addWindow", toJson(windowMarkup(definition)), desktop);
+    windows().push_back(this);
     for (const ControlDef& control : definition.controls) {
         captions_.push_back(control.kind == Kind::Label ? drawnCaption(control.kind, control.caption).text : std::string());
         visible_.push_back(control.visible);
@@ -54,6 +88,7 @@ void WebWindow::bind()
 WebWindow::~WebWindow()
 {
     drop(listener_);
+    std::erase(windows(), this);
     glue().call<void>("removeWindow", root_);
 }
 
@@ -98,10 +133,7 @@ void WebWindow::setCaption(std::size_t control, std::string_view caption)
         redrawLineOf(control);
         return;
     }
-    const CaptionMarkup drawn = captionMarkup(caption);
-    val node = controlNode(control);
-    glue().call<void>("fill", node["firstChild"], toJson(drawn.nodes));
-    setAttribute(node, "data-access-key", drawn.accessKey);
+    glue().call<void>("fill", controlNode(control)["firstChild"], toJson(captionMarkup(caption).nodes));
 }
 
 void WebWindow::setControlVisible(std::size_t control, bool visible)
@@ -184,6 +216,11 @@ void WebWindow::hide()
     catchUp();
     bind();
     glue().call<void>("hideWindow", root_);
+}
+
+KeyRoute WebWindow::routeKey(const KeyPress& key)
+{
+    return events_.routeKey(key);
 }
 
 void WebWindow::announce(std::string_view text)

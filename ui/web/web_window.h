@@ -29,6 +29,11 @@ public:
     void hide() override;
     void announce(std::string_view text) override;
 
+    // Where a key pressed in the window goes, by the core's rule.
+    KeyRoute routeKey(const KeyPress& key);
+    // What the page knows the window by.
+    int id() const { return listener_; }
+
 private:
     // What the page reports: {index, text} for a click or, with text, an edit; index -1 for the
     // close box; null when a task of the window's start is due.
